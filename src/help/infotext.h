@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+/// The "&Info" message: one paragraph without line breaks.
+QString infoMessage();
+
+/// The About window's paragraph.
+QString aboutText();

@@ -1,0 +1,168 @@
+#include "artwork.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <functional>
+
+namespace Artwork {
+namespace {
+
+using Drawing = std::function<void(QPainter &)>;
+
+// Draws in a 16 x 16 coordinate system at the given scale.
+QPixmap render16(const Drawing &draw, int scale)
+{
+    QPixmap pixmap(16 * scale, 16 * scale);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.scale(scale, scale);
+    draw(painter);
+    painter.end();
+    pixmap.setDevicePixelRatio(scale);
+    return pixmap;
+}
+
+void addBothScales(QIcon &icon, const Drawing &draw, QIcon::Mode mode, QIcon::State state)
+{
+    for (int scale : {1, 2})
+        icon.addPixmap(render16(draw, scale), mode, state);
+}
+
+QColor grey(QColor c)
+{
+    const int level = qGray(c.rgb());
+    return QColor(level, level, level);
+}
+
+void drawColorCube(QPainter &p, bool colored)
+{
+    // A 3 x 3 face of the web-safe cube.
+    static const QRgb cells[9] = {0xFF0000, 0xFF9900, 0xFFFF00, 0xCC0066, 0x9966CC, 0x33CC33,
+                                  0x0033FF, 0x0099CC, 0x00FFCC};
+    for (int i = 0; i < 9; ++i) {
+        const QColor c(cells[i]);
+        p.fillRect(QRectF(2 + 4 * (i % 3), 2 + 4 * (i / 3), 4, 4), colored ? c : grey(c));
+    }
+    p.setPen(QPen(Qt::black, 0));
+    p.drawRect(QRectF(2, 2, 12, 12));
+}
+
+void drawSixteenColors(QPainter &p, bool colored)
+{
+    static const QRgb cells[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
+                                   0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+    for (int i = 0; i < 16; ++i) {
+        const QColor c(cells[i]);
+        p.fillRect(QRectF(2 + 3 * (i % 4), 2 + 3 * (i / 4), 3, 3), colored ? c : grey(c));
+    }
+    p.setPen(QPen(Qt::black, 0));
+    p.drawRect(QRectF(2, 2, 12, 12));
+}
+
+void drawEmblem(QPainter &p, Emblem emblem, bool colored)
+{
+    if (emblem == Emblem::ColorCube)
+        drawColorCube(p, colored);
+    else
+        drawSixteenColors(p, colored);
+}
+
+void drawCrossStroke(QPainter &p)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(220, 0, 0), 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(2, 14), QPointF(14, 2));
+}
+
+void drawBars(QPainter &p, bool joined)
+{
+    static const QColor colors[3] = {QColor(230, 0, 0), QColor(0, 170, 0), QColor(0, 0, 230)};
+    static const int tops[3] = {3, 7, 5};
+    for (int i = 0; i < 3; ++i) {
+        const qreal top = joined ? 4 : tops[i];
+        const qreal bottom = joined ? 12 : tops[i] + 7;
+        p.fillRect(QRectF(3 + 4 * i, top, 2, bottom - top), colors[i]);
+    }
+    if (joined)
+        p.fillRect(QRectF(3, 12, 10, 2), QColor(60, 60, 60));
+}
+
+void drawPadlock(QPainter &p)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(90, 90, 90), 1.2));
+    p.drawArc(QRectF(10.5, 0.5, 4, 5), 0, 180 * 16);
+    p.fillRect(QRectF(10, 3, 5, 4), QColor(200, 160, 40));
+}
+
+void drawDiscs(QPainter &p)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setCompositionMode(QPainter::CompositionMode_Multiply);
+    const struct {
+        QColor color;
+        QPointF centre;
+    } discs[] = {
+        {QColor(255, 60, 60), {19, 18}},
+        {QColor(60, 220, 60), {35, 18}},
+        {QColor(70, 90, 255), {27, 33}},
+    };
+    for (const auto &disc : discs) {
+        p.setBrush(disc.color);
+        p.drawEllipse(disc.centre, 15, 15);
+    }
+}
+
+} // namespace
+
+QIcon paletteToggleIcon(Emblem emblem)
+{
+    QIcon icon;
+    addBothScales(icon, [emblem](QPainter &p) { drawEmblem(p, emblem, true); }, QIcon::Normal, QIcon::On);
+    addBothScales(icon, [emblem](QPainter &p) {
+        drawEmblem(p, emblem, true);
+        drawCrossStroke(p);
+    }, QIcon::Normal, QIcon::Off);
+    for (QIcon::State state : {QIcon::On, QIcon::Off})
+        addBothScales(icon, [emblem](QPainter &p) { drawEmblem(p, emblem, false); }, QIcon::Disabled, state);
+    return icon;
+}
+
+QIcon slideLockIcon()
+{
+    QIcon icon;
+    addBothScales(icon, [](QPainter &p) { drawBars(p, false); }, QIcon::Normal, QIcon::Off);
+    addBothScales(icon, [](QPainter &p) {
+        drawBars(p, true);
+        drawPadlock(p);
+    }, QIcon::Normal, QIcon::On);
+    return icon;
+}
+
+QIcon windowIcon()
+{
+    QIcon icon;
+    for (int scale : {1, 2})
+        icon.addPixmap(render16([](QPainter &p) {
+            p.fillRect(QRectF(1, 1, 14, 14), QColor(255, 128, 0));
+            p.setPen(QPen(Qt::black, 0));
+            p.drawRect(QRectF(1, 1, 14, 14));
+            drawBars(p, false);
+        }, scale));
+    return icon;
+}
+
+QPixmap discs(qreal devicePixelRatio)
+{
+    QPixmap pixmap(QSize(54, 52) * devicePixelRatio);
+    pixmap.fill(Qt::white);
+    QPainter painter(&pixmap);
+    painter.scale(devicePixelRatio, devicePixelRatio);
+    drawDiscs(painter);
+    painter.end();
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
+} // namespace Artwork

@@ -1,0 +1,220 @@
+#include "controltable.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
+#include <cmath>
+
+namespace ControlTable {
+namespace {
+
+using enum Kind;
+
+const Control table[] = {
+    // kind          name            container      left   top  width height text
+    {Frame,         "rgbByte",      nullptr,        120,  120, 3135,  615, "RGB Value for CSS"},
+    {Frame,         "rgbPercent",   nullptr,        120,  840, 3135,  615, "RGB Percentage for CSS"},
+    {Frame,         "rgbHex",       nullptr,        120, 1560, 3135,  615, "RGB Hexadecimal for HTML"},
+    {Frame,         "rgbName",      nullptr,        120, 2280, 3132,  612, "Name"},
+    {Picture,       "picBack",      nullptr,        120, 3000, 3615, 1092},
+    {Toggle,        "chkNetscape",  nullptr,       3360,  240,  375,  375, "Netscape Color Cube"},
+    {Toggle,        "chkWindows",   nullptr,       3360,  720,  375,  375, "Windows Default 16"},
+    {Picture,       "colShow",      nullptr,       3360, 1200,  375, 1692},
+    {Frame,         "rgbSetSpace",  nullptr,       3840,  120, 1215, 3972, "RGB"},
+
+    {Field,         "redByte",      "rgbByte",      120,  240,  375,  285, "0"},
+    {Field,         "greenByte",    "rgbByte",      480,  240,  375,  285, "0"},
+    {Field,         "blueByte",     "rgbByte",      840,  240,  375,  285, "0"},
+    {ReadOnlyField, "byteShow",     "rgbByte",     1320,  240, 1695,  285},
+
+    {Field,         "redPercent",   "rgbPercent",   120,  240,  375,  285, "0"},
+    {Field,         "greenPercent", "rgbPercent",   480,  240,  375,  285, "0"},
+    {Field,         "bluePercent",  "rgbPercent",   840,  240,  375,  285, "0"},
+    {ReadOnlyField, "percentShow",  "rgbPercent",  1320,  240, 1695,  285},
+
+    {Field,         "redHex",       "rgbHex",       120,  240,  375,  285, "0"},
+    {Field,         "greenHex",     "rgbHex",       480,  240,  375,  285, "0"},
+    {Field,         "blueHex",      "rgbHex",       840,  240,  375,  285, "0"},
+    {ReadOnlyField, "hexShow",      "rgbHex",      1320,  240, 1695,  285},
+
+    {Field,         "txtRgbName",   "rgbName",      120,  240, 1332,  288},
+    {ReadOnlyField, "txtRgbMore",   "rgbName",     1560,  240, 1452,  288},
+
+    {Label,         "txtText",      "picBack",      120,  120, 3132,  252, "A sample text to drag and drop a color onto"},
+    {LinkLabel,     "txtLink",      "picBack",      120,  360, 2652,  252, "A link to drag and drop a color onto"},
+    {LinkLabel,     "txtVLink",     "picBack",      120,  600, 3132,  252, "A visited link to drag and drop a color onto"},
+
+    {Slider,        "redSlide",     "rgbSetSpace",  120,  360,  255, 2412},
+    {Slider,        "greenSlide",   "rgbSetSpace",  480,  360,  255, 2412},
+    {Slider,        "blueSlide",    "rgbSetSpace",  840,  360,  255, 2412},
+    {Line,          "Line1",        "rgbSetSpace",  240, 2760,   15,  120, "#FF0000"},
+    {Line,          "Line2",        "rgbSetSpace",  600, 2760,   15,  120, "#00FF00"},
+    {Line,          "Line3",        "rgbSetSpace",  960, 2760,   15,  120, "#0000FF"},
+    {Toggle,        "slideLock",    "rgbSetSpace",  120, 2880,  972,  372, "Lock sliding"},
+    {Button,        "cmdPickColor", "rgbSetSpace",  120, 3480,  972,  432, "Pick color..."},
+};
+
+const char *const keyboardOrder[] = {
+    "rgbSetSpace", "redByte", "greenByte", "blueByte", "byteShow", "redPercent", "greenPercent", "bluePercent",
+    "percentShow", "redHex", "greenHex", "blueHex", "hexShow", "redSlide", "greenSlide", "blueSlide", "colShow",
+    "rgbByte", "rgbPercent", "rgbHex", "slideLock", "chkNetscape", "chkWindows", "picBack", "txtText", "txtLink",
+    "txtVLink", "rgbName", "txtRgbName", "txtRgbMore", "cmdPickColor",
+};
+
+const QColor readOnlyGrey(224, 224, 224);
+
+void setBackground(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, color);
+    palette.setColor(QPalette::Window, color);
+    widget->setPalette(palette);
+}
+
+QWidget *makeField(const Control &c)
+{
+    auto *field = new QLineEdit(QString::fromLatin1(c.text));
+    if (c.kind == ReadOnlyField) {
+        field->setReadOnly(true);
+        setBackground(field, readOnlyGrey);
+    }
+    return field;
+}
+
+QWidget *makeLabel(const Control &c)
+{
+    auto *label = new QLabel(QString::fromLatin1(c.text));
+    if (c.kind == LinkLabel) {
+        QFont font = label->font();
+        font.setPointSizeF(7.8);
+        font.setUnderline(true);
+        label->setFont(font);
+    }
+    return label;
+}
+
+QWidget *makePicture()
+{
+    auto *picture = new QWidget;
+    picture->setAutoFillBackground(true);
+    // Reached by Tab, but a press on it starts a drag rather than taking the focus.
+    picture->setFocusPolicy(Qt::TabFocus);
+    return picture;
+}
+
+QWidget *makeSlider()
+{
+    auto *slider = new QScrollBar(Qt::Vertical);
+    slider->setRange(0, 255);
+    slider->setSingleStep(1); // arrows
+    slider->setPageStep(10); // track
+    slider->setTracking(false); // a thumb drag counts once it is released
+    slider->setFocusPolicy(Qt::StrongFocus); // a click takes the focus before it moves the value
+    return slider;
+}
+
+QWidget *makeToggle(const Control &c)
+{
+    auto *toggle = new QToolButton;
+    toggle->setCheckable(true);
+    toggle->setToolTip(QString::fromLatin1(c.text));
+    toggle->setAccessibleName(QString::fromLatin1(c.text));
+    toggle->setIconSize(QSize(16, 16));
+    toggle->setFocusPolicy(Qt::StrongFocus);
+    return toggle;
+}
+
+QWidget *makeLine(const Control &c)
+{
+    auto *line = new QWidget;
+    line->setAutoFillBackground(true);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, QColor(QLatin1String(c.text)));
+    line->setPalette(palette);
+    return line;
+}
+
+QWidget *make(const Control &c)
+{
+    switch (c.kind) {
+    case Frame: return new QGroupBox(QString::fromLatin1(c.text));
+    case Field:
+    case ReadOnlyField: return makeField(c);
+    case Label:
+    case LinkLabel: return makeLabel(c);
+    case Picture: return makePicture();
+    case Slider: return makeSlider();
+    case Toggle: return makeToggle(c);
+    case Button: return new QPushButton(QString::fromLatin1(c.text));
+    case Line: return makeLine(c);
+    }
+    return nullptr;
+}
+
+// The design's fonts are narrower than most systems' default; a label shrinks its font
+// until its caption fits, so that nothing is cut off whatever font the system offers.
+void fitCaption(QLabel *label)
+{
+    QFont font = label->font();
+    const qreal smallest = 5.0;
+    while (QFontMetricsF(font).horizontalAdvance(label->text()) > label->width() - 1
+           && font.pointSizeF() > smallest)
+        font.setPointSizeF(font.pointSizeF() - 0.2);
+    label->setFont(font);
+}
+
+QRect geometryOf(const Control &c)
+{
+    if (c.kind == Line)
+        return QRect(pixels(c.left), pixels(c.top), 1, pixels(c.height));
+    return QRect(pixels(c.left), pixels(c.top), pixels(c.width), pixels(c.height));
+}
+
+} // namespace
+
+std::span<const Control> controls()
+{
+    return table;
+}
+
+std::span<const char *const> tabOrder()
+{
+    return keyboardOrder;
+}
+
+int pixels(int twips)
+{
+    return int(std::lround(twips / 15.0));
+}
+
+void build(QWidget *clientArea)
+{
+    for (const Control &c : table) {
+        QWidget *container = c.container ? clientArea->findChild<QWidget *>(QLatin1String(c.container)) : clientArea;
+        Q_ASSERT(container);
+        QWidget *widget = make(c);
+        widget->setObjectName(QLatin1String(c.name));
+        widget->setParent(container);
+        widget->setGeometry(geometryOf(c));
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            fitCaption(label);
+    }
+}
+
+void applyTabOrder(QWidget *clientArea)
+{
+    QWidget *previous = nullptr;
+    for (const char *name : keyboardOrder) {
+        QWidget *widget = clientArea->findChild<QWidget *>(QLatin1String(name));
+        if (!widget || widget->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+} // namespace ControlTable

@@ -1,0 +1,483 @@
+#include "mainwindow.h"
+
+#include "artwork.h"
+#include "controltable.h"
+#include "samplepagedragdrop.h"
+#include "toolkit.h"
+#include "../help/aboutwindow.h"
+#include "../help/infotext.h"
+#include "../values/conversions.h"
+#include "../values/entryreading.h"
+#include "../values/notationtexts.h"
+#include "../values/rangecheck.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
+
+namespace {
+
+const char *const fieldNames[9] = {
+    "redByte", "greenByte", "blueByte",
+    "redPercent", "greenPercent", "bluePercent",
+    "redHex", "greenHex", "blueHex",
+};
+const char *const sliderNames[3] = {"redSlide", "greenSlide", "blueSlide"};
+
+const Rgb defaultText{0, 0, 0};
+const Rgb defaultBack{255, 255, 255};
+const Rgb defaultLink{230, 0, 0};
+const Rgb defaultVLink{79, 16, 128};
+
+QColor colorOf(Rgb c)
+{
+    return QColor(c.red, c.green, c.blue);
+}
+
+} // namespace
+
+MainWindow::MainWindow(Toolkit &toolkit, QWidget *parent)
+    : QMainWindow(parent)
+    , toolkit(toolkit)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Rusket"));
+    setWindowIcon(Artwork::windowIcon());
+    // Fixed single border: no maximise button, no resizing; minimising works.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+
+    auto *clientArea = new QWidget;
+    clientArea->setFixedSize(ControlTable::pixels(5124), ControlTable::pixels(4200));
+    QFont dialogFont = clientArea->font();
+    dialogFont.setPointSizeF(8);
+    clientArea->setFont(dialogFont);
+    setCentralWidget(clientArea);
+    ControlTable::build(clientArea);
+    ControlTable::applyTabOrder(clientArea);
+
+    findControls();
+    createMenus();
+    connectHandlers();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    fields[0].edit->setFocus();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::findControls()
+{
+    const auto control = [this](const char *name) { return centralWidget()->findChild<QWidget *>(QLatin1String(name)); };
+    for (int i = 0; i < 9; ++i)
+        fields[i] = {qobject_cast<QLineEdit *>(control(fieldNames[i])), ColorSource(i / 3), i % 3};
+    for (int i = 0; i < 3; ++i)
+        sliders[i] = qobject_cast<QScrollBar *>(control(sliderNames[i]));
+    paletteToggles = {{{qobject_cast<QToolButton *>(control("chkNetscape")), &netscape},
+                       {qobject_cast<QToolButton *>(control("chkWindows")), &windows}}};
+    sampleParts = {{{control("picBack"), &SampleColors::back},
+                    {control("txtText"), &SampleColors::text},
+                    {control("txtLink"), &SampleColors::link},
+                    {control("txtVLink"), &SampleColors::vlink}}};
+    txtRgbName = qobject_cast<QLineEdit *>(control("txtRgbName"));
+    txtRgbMore = qobject_cast<QLineEdit *>(control("txtRgbMore"));
+    byteShow = qobject_cast<QLineEdit *>(control("byteShow"));
+    percentShow = qobject_cast<QLineEdit *>(control("percentShow"));
+    hexShow = qobject_cast<QLineEdit *>(control("hexShow"));
+    colShow = control("colShow");
+    slideLock = qobject_cast<QToolButton *>(control("slideLock"));
+
+    paletteToggles[0].button->setIcon(Artwork::paletteToggleIcon(Artwork::Emblem::ColorCube));
+    paletteToggles[1].button->setIcon(Artwork::paletteToggleIcon(Artwork::Emblem::SixteenColors));
+    slideLock->setIcon(Artwork::slideLockIcon());
+}
+
+void MainWindow::createMenus()
+{
+    struct MenuItem
+    {
+        const char *name;
+        const char *caption;
+        QKeySequence shortcut;
+        void (MainWindow::*handler)();
+    };
+    struct Menu
+    {
+        const char *name;
+        const char *caption;
+        bool inMenuBar;
+        std::initializer_list<MenuItem> items;
+    };
+    const Menu menus[] = {
+        {"mnuFile", "&File", true, {
+            {"mnuFileExit", "E&xit", {}, &MainWindow::mnuFileExit_Click},
+        }},
+        {"mnuEdit", "&Edit", false, {
+            {"mnuEditCopyCSS", "Copy as CSS", {}, &MainWindow::mnuEditCopyCSS_Click},
+            {"mnuEditCopyHTML", "Copy as HTML", {}, &MainWindow::mnuEditCopyHTML_Click},
+            {"mnuEditSep", "-", {}, nullptr},
+            {"mnuEditSetDef", "Set Default", {}, &MainWindow::mnuEditSetDef_Click},
+        }},
+        {"mnuQuestion", "&?", true, {
+            {"mnuQuestionInfo", "&Info", {}, &MainWindow::mnuQuestionInfo_Click},
+            {"mnuQuestionAbout", "&About", QKeySequence(Qt::Key_F1), &MainWindow::mnuQuestionAbout_Click},
+        }},
+    };
+
+    for (const Menu &m : menus) {
+        auto *menu = new QMenu(QString::fromLatin1(m.caption), this);
+        menu->setObjectName(QLatin1String(m.name));
+        for (const MenuItem &item : m.items) {
+            QAction *action = item.handler ? menu->addAction(QString::fromLatin1(item.caption)) : menu->addSeparator();
+            action->setObjectName(QLatin1String(item.name));
+            if (!item.shortcut.isEmpty()) {
+                action->setShortcut(item.shortcut);
+                addAction(action); // the shortcut works while the menu is closed
+            }
+            if (item.handler)
+                connect(action, &QAction::triggered, this, item.handler);
+        }
+        if (m.inMenuBar)
+            menuBar()->addMenu(menu);
+        else
+            mnuEdit = menu;
+    }
+}
+
+void MainWindow::connectHandlers()
+{
+    for (const NotationField &field : fields) {
+        connect(field.edit, &QLineEdit::textChanged, this, &MainWindow::notationField_Change);
+        field.edit->installEventFilter(this);
+    }
+    txtRgbName->installEventFilter(this);
+    for (QScrollBar *slider : sliders)
+        connect(slider, &QScrollBar::valueChanged, this, [this, slider] { slide_Change(slider); });
+    for (const PaletteToggle &toggle : paletteToggles)
+        connect(toggle.button, &QToolButton::toggled, this, [this, toggle] { paletteToggle_Click(toggle); });
+    connect(centralWidget()->findChild<QPushButton *>(QStringLiteral("cmdPickColor")), &QPushButton::clicked, this,
+            &MainWindow::cmdPickColor_Click);
+
+    dragDrop = new SamplePageDragDrop(toolkit, this);
+    dragDrop->attach(colShow, false);
+    for (const SamplePart &part : sampleParts)
+        dragDrop->attach(part.control, true);
+    connect(dragDrop, &SamplePageDragDrop::dropped, this, [this](QWidget *dragged, QWidget *target) {
+        if (target == colShow)
+            return colShow_DragDrop(dragged);
+        for (const SamplePart &part : sampleParts) {
+            if (part.control == target)
+                samplePart_DragDrop(part, dragged);
+        }
+    });
+    connect(dragDrop, &SamplePageDragDrop::contextMenuRequested, this,
+            [this](QWidget *, QPoint globalPos) { samplePart_MouseUp(globalPos); });
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        // A window losing activation or a field's own context menu leaves the focus where
+        // it is, so the edit is still pending; only a real move of the focus hands it on.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            if (watched == txtRgbName)
+                txtRgbName_LostFocus();
+            for (const NotationField &field : fields) {
+                if (field.edit == watched)
+                    notationField_LostFocus(field);
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+std::optional<LoadError> MainWindow::Form_Load()
+{
+    if (std::optional<LoadError> error = LoadPalettes())
+        return error;
+    SetDefaultSampleColors();
+    if (std::optional<LoadError> error = LoadColorNames())
+        return error;
+    UpdateColor(SourceSliders);
+    return std::nullopt;
+}
+
+std::optional<LoadError> MainWindow::LoadPalettes()
+{
+    const QDir folder(toolkit.programFolder());
+    if (std::optional<LoadError> error = netscape.load(folder.filePath(QStringLiteral("netscape.pal")), 216))
+        return error;
+    return windows.load(folder.filePath(QStringLiteral("windows.pal")), 16);
+}
+
+std::optional<LoadError> MainWindow::LoadColorNames()
+{
+    return names.load(QDir(toolkit.programFolder()).filePath(QStringLiteral("color_names.txt")));
+}
+
+// ---- The synchroniser ----
+
+void MainWindow::UpdateColor(ColorSource source)
+{
+    const std::array<double, 3> read = readColor(source);
+    internChange = true;
+    Rgb color;
+    color.red = quint8(ValidateEntry(makeWhole(read[0]), source));
+    color.green = quint8(ValidateEntry(makeWhole(read[1]), source));
+    color.blue = quint8(ValidateEntry(makeWhole(read[2]), source));
+    const NotationTexts texts = NotationTexts::of(color, QLocale());
+    writeViews(color, texts);
+    internChange = false;
+
+    QPalette swatch = colShow->palette();
+    swatch.setColor(QPalette::Window, colorOf(color));
+    colShow->setPalette(swatch);
+    byteShow->setText(texts.byteShow);
+    percentShow->setText(texts.percentShow);
+    hexShow->setText(texts.hexShow);
+    someChange = false;
+}
+
+std::array<double, 3> MainWindow::readColor(ColorSource source) const
+{
+    switch (source) {
+    case SourceByte:
+    case SourcePercent:
+    case SourceHex: return readNotation(source);
+    case SourceName: {
+        // A text that names no colour keeps the current one.
+        Rgb color = sliderColor();
+        names.FindColorByName(txtRgbName->text(), color);
+        return {double(color.red), double(color.green), double(color.blue)};
+    }
+    case SourceDialog: {
+        const Rgb color = Rgb::fromPacked(dialogColor);
+        return {double(color.red), double(color.green), double(color.blue)};
+    }
+    case SourceSliders: break;
+    }
+    return {double(sliders[0]->value()), double(sliders[1]->value()), double(sliders[2]->value())};
+}
+
+std::array<double, 3> MainWindow::readNotation(ColorSource notation) const
+{
+    std::array<double, 3> components{};
+    for (const NotationField &field : fields) {
+        if (field.notation != notation)
+            continue;
+        const QString text = field.edit->text();
+        double value = 0;
+        if (notation == SourceByte)
+            value = readLenientDecimal(text);
+        else if (notation == SourcePercent)
+            value = percentToComponent(readPercentText(text, QLocale()));
+        else
+            value = HexToByte(text);
+        // Blue is a single-precision value from the start; red and green are not.
+        components[field.component] = field.component == 2 ? toSinglePrecision(value) : value;
+    }
+    return components;
+}
+
+qint16 MainWindow::ValidateEntry(qint16 value, ColorSource notation)
+{
+    const RangeCheck checked = checkRange(value, notation);
+    if (!checked.message.isEmpty())
+        toolkit.showMessage(checked.message);
+    return checked.value;
+}
+
+void MainWindow::writeViews(Rgb color, const NotationTexts &texts)
+{
+    const QStringList colorNames = names.FindNamesByColor(color);
+    txtRgbName->setText(colorNames.value(0));
+    txtRgbMore->setText(ColorNameTable::JoinNames(colorNames));
+
+    for (const NotationField &field : fields) {
+        const auto &column = field.notation == SourceByte ? texts.byte
+            : field.notation == SourcePercent             ? texts.percent
+                                                          : texts.hex;
+        field.edit->setText(column[field.component]);
+    }
+    for (int i = 0; i < 3; ++i)
+        sliders[i]->setValue(color.component(i));
+    for (const PaletteToggle &toggle : paletteToggles)
+        toggle.button->setChecked(CheckValueOf(toggle.palette->contains(color)) == 1);
+}
+
+Rgb MainWindow::sliderColor() const
+{
+    return {quint8(sliders[0]->value()), quint8(sliders[1]->value()), quint8(sliders[2]->value())};
+}
+
+void MainWindow::MoveSlidersTogether(int value)
+{
+    internChange = true;
+    for (QScrollBar *slider : sliders)
+        slider->setValue(value);
+    internChange = false;
+}
+
+// ---- The notation fields, the name field and the sliders ----
+
+void MainWindow::notationField_Change()
+{
+    if (!internChange)
+        someChange = true;
+}
+
+void MainWindow::notationField_LostFocus(const NotationField &field)
+{
+    if (!internChange && someChange)
+        UpdateColor(field.notation);
+}
+
+void MainWindow::txtRgbName_LostFocus()
+{
+    if (!internChange)
+        UpdateColor(SourceName);
+}
+
+void MainWindow::slide_Change(QScrollBar *slider)
+{
+    if (internChange)
+        return;
+    if (slideLock->isChecked())
+        MoveSlidersTogether(slider->value());
+    UpdateColor(SourceSliders);
+}
+
+// ---- The palette toggles ----
+
+void MainWindow::paletteToggle_Click(const PaletteToggle &toggle)
+{
+    if (internChange)
+        return;
+    if (!toggle.button->isChecked()) {
+        // Only the program clears a toggle: ticking it again snaps the colour onto itself.
+        toolkit.beep();
+        toggle.button->setChecked(true);
+        return;
+    }
+    const std::array<double, 3> typed = readNotation(SourceByte);
+    const Rgb snapped = toggle.palette->nearest(makeWhole(typed[0]), makeWhole(typed[1]), makeWhole(typed[2]));
+    for (int i = 0; i < 3; ++i)
+        fields[i].edit->setText(NumberText(snapped.component(i)));
+    UpdateColor(SourceByte);
+}
+
+// ---- The sample page ----
+
+void MainWindow::SetDefaultSampleColors()
+{
+    const Rgb defaults[4] = {defaultBack, defaultText, defaultLink, defaultVLink};
+    for (int i = 0; i < 4; ++i)
+        showSampleColor(sampleParts[i], defaults[i]);
+}
+
+void MainWindow::showSampleColor(const SamplePart &part, Rgb color)
+{
+    samples.*part.triple = color;
+    QPalette palette = part.control->palette();
+    palette.setColor(part.control == sampleParts[0].control ? QPalette::Window : QPalette::WindowText, colorOf(color));
+    part.control->setPalette(palette);
+}
+
+SampleColors MainWindow::sampleColors() const
+{
+    return samples;
+}
+
+void MainWindow::samplePart_DragDrop(const SamplePart &target, QWidget *dragged)
+{
+    if (dragged != colShow)
+        return;
+    // The swatch and the sliders agree after every synchronisation: the shown colour and
+    // the triple are the same.
+    showSampleColor(target, sliderColor());
+}
+
+void MainWindow::colShow_DragDrop(QWidget *dragged)
+{
+    for (const SamplePart &part : sampleParts) {
+        if (part.control != dragged)
+            continue;
+        const Rgb triple = samples.*part.triple;
+        // Each write is an ordinary slider change, handled before the next one.
+        for (int i = 0; i < 3; ++i)
+            sliders[i]->setValue(triple.component(i));
+        UpdateColor(SourceSliders);
+        return;
+    }
+}
+
+void MainWindow::samplePart_MouseUp(QPoint globalPos)
+{
+    mnuEdit->popup(globalPos);
+}
+
+void MainWindow::mnuEditSetDef_Click()
+{
+    SetDefaultSampleColors();
+}
+
+void MainWindow::mnuEditCopyCSS_Click()
+{
+    copyToClipboard(cssText(samples));
+}
+
+void MainWindow::mnuEditCopyHTML_Click()
+{
+    copyToClipboard(htmlText(samples));
+}
+
+void MainWindow::copyToClipboard(const QString &text)
+{
+    if (!toolkit.setClipboardText(text))
+        toolkit.showMessage(QStringLiteral("The clipboard could not be written. Please try again."));
+}
+
+// ---- The colour dialog, help and exit ----
+
+void MainWindow::cmdPickColor_Click()
+{
+    const ColorDialogResult result = toolkit.pickColor();
+    if (result.outcome == ColorDialogResult::Cancelled)
+        return;
+    if (result.outcome == ColorDialogResult::Failed) {
+        toolkit.showMessage(QStringLiteral("Error ") + QString::number(result.errorNumber)
+                            + QStringLiteral(" selecting color.\r\n") + result.description);
+        return;
+    }
+    dialogColor = result.color;
+    UpdateColor(SourceDialog);
+}
+
+void MainWindow::mnuQuestionInfo_Click()
+{
+    toolkit.showMessage(infoMessage());
+}
+
+void MainWindow::mnuQuestionAbout_Click()
+{
+    if (!frmAbout)
+        frmAbout = std::make_unique<AboutWindow>();
+    frmAbout->show();
+    frmAbout->raise();
+    frmAbout->activateWindow();
+}
+
+void MainWindow::mnuFileExit_Click()
+{
+    if (frmAbout)
+        frmAbout->close();
+    QCoreApplication::exit(0);
+}

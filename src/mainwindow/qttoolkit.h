@@ -1,0 +1,20 @@
+#pragma once
+
+#include "toolkit.h"
+
+#include <QColor>
+
+// The real toolkit: Qt's message box, beep, colour dialog, clipboard and drag.
+class QtToolkit : public Toolkit
+{
+public:
+    void showMessage(const QString &text) override;
+    void beep() override;
+    ColorDialogResult pickColor() override;
+    bool setClipboardText(const QString &text) override;
+    QString programFolder() const override;
+    void startDrag(QWidget *source, QMimeData *data) override;
+
+private:
+    QColor lastDialogColor = Qt::white; // the dialog remembers its own last colour
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+class QMimeData;
+class QWidget;
+
+// What the colour dialog reported: a confirmed colour, a cancel, or a failure.
+struct ColorDialogResult
+{
+    enum Outcome { Confirmed, Cancelled, Failed };
+
+    Outcome outcome = Cancelled;
+    quint32 color = 0; // packed, red in the low byte; only for Confirmed
+    int errorNumber = 0; // only for Failed
+    QString description; // only for Failed
+};
+
+// Everything the program does that blocks or touches the system goes through here, so
+// that the window's logic can be driven without a modal box or a real clipboard.
+class Toolkit
+{
+public:
+    virtual ~Toolkit() = default;
+
+    /// Modal box titled "Rusket" with only an OK button and no icon; returns when closed.
+    virtual void showMessage(const QString &text) = 0;
+    virtual void beep() = 0;
+    /// The modal colour dialog, fully open; the current colour is not handed to it.
+    virtual ColorDialogResult pickColor() = 0;
+    /// Replaces everything on the clipboard with plain text; false when it could not.
+    virtual bool setClipboardText(const QString &text) = 0;
+    /// The folder that holds the program file, where its data files are.
+    virtual QString programFolder() const = 0;
+    /// Runs a drag of `data` (taken over) from `source` until it is dropped.
+    virtual void startDrag(QWidget *source, QMimeData *data) = 0;
+};

@@ -1,0 +1,70 @@
+#include "colornametable.h"
+
+#include "fieldreader.h"
+
+#include <QFileInfo>
+
+namespace {
+
+QString searchKey(const QString &name)
+{
+    QString key = name;
+    key.remove(u' ');
+    return key.toLower();
+}
+
+} // namespace
+
+std::optional<LoadError> ColorNameTable::load(const QString &path)
+{
+    const QString fileName = QFileInfo(path).fileName();
+    std::optional<FieldReader> opened;
+    if (std::optional<LoadError> error = FieldReader::open(path, &opened))
+        return error;
+    FieldReader &reader = *opened;
+
+    QList<Entry> entries;
+    while (!reader.atEndBeforeRecord()) {
+        if (entries.size() == capacity)
+            return LoadError{fileName, reader.line(),
+                             QStringLiteral("holds more than %1 colour names, the most the table takes").arg(capacity)};
+        const QString name = *reader.readField();
+        QString what;
+        const std::optional<Rgb> color = reader.readColor(&what);
+        if (!color)
+            return LoadError{fileName, reader.fieldLine(), what};
+        entries.append({*color, name});
+    }
+    rows = std::move(entries);
+    return std::nullopt;
+}
+
+bool ColorNameTable::FindColorByName(const QString &name, Rgb &color) const
+{
+    const QString key = searchKey(name);
+    for (const Entry &entry : rows) {
+        if (searchKey(entry.name) == key) {
+            color = entry.color;
+            return true;
+        }
+    }
+    return false;
+}
+
+QStringList ColorNameTable::FindNamesByColor(Rgb color) const
+{
+    QStringList names;
+    for (const Entry &entry : rows) {
+        if (entry.color == color)
+            names.append(entry.name);
+    }
+    return names;
+}
+
+QString ColorNameTable::JoinNames(const QStringList &names)
+{
+    QStringList further;
+    for (qsizetype i = 1; i < names.size() && !names.at(i).isEmpty(); ++i)
+        further.append(names.at(i));
+    return further.join(u',');
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// Why a data file could not be read: which file, which line (0 when no line applies), what.
+struct LoadError
+{
+    QString file;
+    int line = 0;
+    QString what;
+
+    QString text() const
+    {
+        return line > 0 ? QStringLiteral("%1, line %2: %3").arg(file).arg(line).arg(what)
+                        : QStringLiteral("%1: %2").arg(file, what);
+    }
+};

@@ -1,0 +1,177 @@
+#include "entryreading.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace {
+
+bool isIgnoredInByteText(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
+
+bool isAsciiDigit(QChar c, int base)
+{
+    const char16_t u = c.unicode();
+    if (base == 8)
+        return u >= u'0' && u <= u'7';
+    if (base == 16)
+        return (u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'f') || (u >= u'A' && u <= u'F');
+    return u >= u'0' && u <= u'9';
+}
+
+// "&H1F" or "&O17": the digits after the prefix, up to the first character that is none.
+double readRadixNumber(const QString &text, int base)
+{
+    double value = 0;
+    for (qsizetype i = 2; i < text.size() && isAsciiDigit(text.at(i), base); ++i) {
+        value = value * base + QString(text.at(i)).toInt(nullptr, base);
+        if (std::isinf(value))
+            break;
+    }
+    return value;
+}
+
+qsizetype skipDigits(const QString &text, qsizetype i)
+{
+    while (i < text.size() && isAsciiDigit(text.at(i), 10))
+        ++i;
+    return i;
+}
+
+// Length of the longest beginning of the form [sign] digits [. digits] [E [sign] digits].
+qsizetype numericPrefixLength(const QString &text)
+{
+    qsizetype i = 0;
+    if (i < text.size() && (text.at(i) == u'+' || text.at(i) == u'-'))
+        ++i;
+    const qsizetype integerStart = i;
+    i = skipDigits(text, i);
+    qsizetype mantissaDigits = i - integerStart;
+    if (i < text.size() && text.at(i) == u'.') {
+        const qsizetype fractionEnd = skipDigits(text, i + 1);
+        mantissaDigits += fractionEnd - (i + 1);
+        i = fractionEnd;
+    }
+    if (mantissaDigits == 0)
+        return 0;
+    if (i < text.size() && (text.at(i) == u'e' || text.at(i) == u'E')) {
+        qsizetype e = i + 1;
+        if (e < text.size() && (text.at(e) == u'+' || text.at(e) == u'-'))
+            ++e;
+        const qsizetype exponentEnd = skipDigits(text, e);
+        if (exponentEnd > e)
+            i = exponentEnd;
+    }
+    return i;
+}
+
+double parseAsciiNumber(const QString &number)
+{
+    std::string ascii = number.toStdString();
+    if (!ascii.empty() && ascii.front() == '+')
+        ascii.erase(0, 1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        // Either far too large or far too small: tell them apart by the exponent's sign.
+        const bool tiny = ascii.find("e-") != std::string::npos || ascii.find("E-") != std::string::npos;
+        if (tiny)
+            return 0;
+        return ascii.front() == '-' ? -std::numeric_limits<double>::infinity()
+                                    : std::numeric_limits<double>::infinity();
+    }
+    return value;
+}
+
+bool readLocaleNumber(const QString &text, const QLocale &locale, double *value)
+{
+    bool ok = false;
+    const double number = locale.toDouble(text, &ok);
+    if (!ok || std::isnan(number))
+        return false;
+    *value = number;
+    return true;
+}
+
+} // namespace
+
+double readLenientDecimal(const QString &text)
+{
+    QString compact;
+    compact.reserve(text.size());
+    for (QChar c : text) {
+        if (!isIgnoredInByteText(c))
+            compact.append(c);
+    }
+    if (compact.size() >= 2 && compact.at(0) == u'&') {
+        const QChar kind = compact.at(1).toUpper();
+        if (kind == u'H')
+            return readRadixNumber(compact, 16);
+        if (kind == u'O')
+            return readRadixNumber(compact, 8);
+    }
+    const qsizetype length = numericPrefixLength(compact);
+    return length == 0 ? 0.0 : parseAsciiNumber(compact.left(length));
+}
+
+double readPercentText(const QString &text, const QLocale &locale)
+{
+    const QString trimmed = text.trimmed();
+    double value = 0;
+    if (readLocaleNumber(trimmed, locale, &value))
+        return value;
+    // The leading number: the longest beginning the locale still reads as one. Real leading
+    // numbers are short, so the search is bounded to keep absurd pastes cheap.
+    constexpr qsizetype longestNumber = 64;
+    for (qsizetype length = qMin(trimmed.size() - 1, longestNumber); length > 0; --length) {
+        if (readLocaleNumber(trimmed.left(length), locale, &value))
+            return value;
+    }
+    return 0;
+}
+
+double percentToComponent(double percent)
+{
+    return percent / 100.0 * 255.0;
+}
+
+double toSinglePrecision(double value)
+{
+    // Anything this large is out of range anyway; bounding it keeps the cast defined.
+    constexpr double bound = 1e30;
+    if (std::isnan(value))
+        return 0;
+    return double(float(qBound(-bound, value, bound)));
+}
+
+qint16 makeWhole(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    const double clamped = qBound(-32768.0, value, 32767.0);
+    return qint16(std::nearbyint(clamped));
+}
+
+QString percentText(float percent, const QLocale &locale)
+{
+    QString text = QString::number(double(percent), 'g', 7);
+    if (text.contains(u'e')) {
+        // Only far outside the 0..100 that components give; keep the no-exponent promise.
+        text = QString::number(double(percent), 'f', 7);
+        while (text.endsWith(u'0'))
+            text.chop(1);
+        if (text.endsWith(u'.'))
+            text.chop(1);
+    }
+    text.replace(u'.', locale.decimalPoint());
+    text.replace(u'-', locale.negativeSign());
+    return text;
+}
+
+int wholePercent(const QString &percentText, const QLocale &locale)
+{
+    return int(std::floor(qBound(-1e9, readPercentText(percentText, locale), 1e9)));
+}

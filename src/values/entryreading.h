@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+// Reading typed component texts and writing percentage texts. Byte texts always use "."
+// as their point; percentage texts use the separator of the locale they are given.
+
+/// Lenient reading of a byte field: blanks, tabs and line feeds are ignored anywhere,
+/// "&H"/"&O" start a hex or octal number, otherwise the longest numeric beginning counts;
+/// a text with none reads as 0. Overflowing numbers come back as +-infinity.
+double readLenientDecimal(const QString &text);
+
+/// A percentage text in the given locale. Text that is not a number as a whole is read by
+/// its leading number; a text with no leading number at all reads as 0.
+double readPercentText(const QString &text, const QLocale &locale);
+
+/// A percentage as a component on the byte scale, in double precision (divide, then multiply).
+double percentToComponent(double percent);
+
+/// The single-precision value of a working number, as blue keeps it throughout.
+double toSinglePrecision(double value);
+
+/// Makes a number whole, halves to even. Values beyond the 16-bit range are clamped to its
+/// ends so that the range check still reports them on the right side.
+qint16 makeWhole(double value);
+
+/// A single-precision percentage as text: at most 7 significant digits, no trailing zeros,
+/// no exponent, the locale's decimal separator.
+QString percentText(float percent, const QLocale &locale);
+
+/// The whole part of a percentage text, read back in the locale and rounded down.
+int wholePercent(const QString &percentText, const QLocale &locale);

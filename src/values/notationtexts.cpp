@@ -1,0 +1,22 @@
+#include "notationtexts.h"
+
+#include "conversions.h"
+#include "entryreading.h"
+
+NotationTexts NotationTexts::of(Rgb color, const QLocale &locale)
+{
+    NotationTexts texts;
+    for (int i = 0; i < 3; ++i) {
+        const qint16 component = color.component(i);
+        texts.byte[i] = NumberText(component);
+        texts.percent[i] = percentText(PercentOf(float(component), 255), locale);
+        texts.hex[i] = ByteToHex(component);
+    }
+    texts.byteShow = QStringLiteral("rgb(%1,%2,%3)").arg(texts.byte[0], texts.byte[1], texts.byte[2]);
+    texts.percentShow = QStringLiteral("rgb(%1%,%2%,%3%)")
+                            .arg(wholePercent(texts.percent[0], locale))
+                            .arg(wholePercent(texts.percent[1], locale))
+                            .arg(wholePercent(texts.percent[2], locale));
+    texts.hexShow = QStringLiteral("=\"#") + texts.hex[0] + texts.hex[1] + texts.hex[2] + u'"';
+    return texts;
+}
