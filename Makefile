@@ -1,0 +1,43 @@
+# Two entry points: `make run` builds and starts Rusket, `make test` builds and runs every
+# test. Both install the Debian packages they miss first.
+
+PACKAGES := cmake make g++ qt6-base-dev libgl-dev xvfb xauth xdotool xclip x11-utils clang libclang-rt-14-dev fonts-dejavu-core
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+JOBS := $(shell nproc)
+
+.PHONY: run test deps build build-sanitize fuzz clean
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+		echo "Installing:" $$missing; \
+		$(SUDO) apt-get update -qq && \
+		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+build: deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build build -j$(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+		echo "No display found. On a machine without a desktop, run: xvfb-run make run"; exit 1; \
+	fi
+	./build/rusket
+
+build-sanitize: deps
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DRUSKET_SANITIZE=ON -DRUSKET_END_TO_END=OFF
+	cmake --build build-sanitize -j$(JOBS)
+
+fuzz: deps
+	CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DRUSKET_FUZZ=ON -DBUILD_TESTING=OFF
+	cmake --build build-fuzz -j$(JOBS) --target fuzz_targets
+	cd build-fuzz && ctest --output-on-failure -L fuzz
+
+test: build build-sanitize fuzz
+	cd build && ctest --output-on-failure
+	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+		UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure
+
+clean:
+	rm -rf build build-sanitize build-fuzz

@@ -1,0 +1,107 @@
+#include "windowdriver.h"
+
+#include "values/notationtexts.h"
+
+#include <QApplication>
+#include <QTest>
+
+WindowDriver::WindowDriver()
+    : window(std::make_unique<MainWindow>(toolkit))
+{
+    if (std::optional<LoadError> error = window->Form_Load())
+        qFatal("start-up failed: %s", qPrintable(error->text()));
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        qFatal("the window did not become active");
+    names.load(QStringLiteral(RUSKET_DATA_DIR "/color_names.txt"));
+    netscape.load(QStringLiteral(RUSKET_DATA_DIR "/netscape.pal"), 216);
+    windows.load(QStringLiteral(RUSKET_DATA_DIR "/windows.pal"), 16);
+}
+
+WindowDriver::~WindowDriver() = default;
+
+void WindowDriver::type(const char *fieldName, const QString &text)
+{
+    QLineEdit *edit = field(fieldName);
+    click(edit);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+}
+
+void WindowDriver::tab()
+{
+    QWidget *focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : window.get(), Qt::Key_Tab);
+}
+
+void WindowDriver::click(QWidget *widget, QPoint pos)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, pos.isNull() ? widget->rect().center() : pos);
+}
+
+void WindowDriver::drag(QWidget *source, QWidget *target)
+{
+    toolkit.releaseDragAt(window.get(), target->mapTo(window.get(), target->rect().center()));
+    QTest::mousePress(source, Qt::LeftButton, Qt::NoModifier, source->rect().center());
+    toolkit.releaseDragAt(nullptr, {});
+}
+
+void WindowDriver::setColor(Rgb color)
+{
+    type("redByte", QString::number(color.red));
+    type("greenByte", QString::number(color.green));
+    type("blueByte", QString::number(color.blue));
+    tab();
+}
+
+Rgb WindowDriver::color() const
+{
+    const QScrollBar *r = control<QScrollBar>("redSlide");
+    const QScrollBar *g = control<QScrollBar>("greenSlide");
+    const QScrollBar *b = control<QScrollBar>("blueSlide");
+    return {quint8(r->value()), quint8(g->value()), quint8(b->value())};
+}
+
+QColor WindowDriver::shownColor(const char *part) const
+{
+    const QWidget *widget = control(part);
+    return widget->palette().color(qstrcmp(part, "picBack") == 0 || qstrcmp(part, "colShow") == 0
+                                       ? QPalette::Window
+                                       : QPalette::WindowText);
+}
+
+QString WindowDriver::mismatch(Rgb expected) const
+{
+    const NotationTexts texts = NotationTexts::of(expected, QLocale());
+    const QStringList expectedNames = names.FindNamesByColor(expected);
+    QStringList differences;
+    const auto expect = [&](const char *name, const QString &shown, const QString &wanted) {
+        if (shown != wanted)
+            differences.append(QStringLiteral("%1 shows '%2', expected '%3'").arg(QLatin1String(name), shown, wanted));
+    };
+    const char *const rows[3][3] = {{"redByte", "greenByte", "blueByte"},
+                                    {"redPercent", "greenPercent", "bluePercent"},
+                                    {"redHex", "greenHex", "blueHex"}};
+    const char *const sliders[3] = {"redSlide", "greenSlide", "blueSlide"};
+    for (int i = 0; i < 3; ++i) {
+        expect(rows[0][i], field(rows[0][i])->text(), texts.byte[i]);
+        expect(rows[1][i], field(rows[1][i])->text(), texts.percent[i]);
+        expect(rows[2][i], field(rows[2][i])->text(), texts.hex[i]);
+        expect(sliders[i], QString::number(control<QScrollBar>(sliders[i])->value()), texts.byte[i]);
+    }
+    expect("byteShow", field("byteShow")->text(), texts.byteShow);
+    expect("percentShow", field("percentShow")->text(), texts.percentShow);
+    expect("hexShow", field("hexShow")->text(), texts.hexShow);
+    expect("txtRgbName", field("txtRgbName")->text(), expectedNames.value(0));
+    expect("txtRgbMore", field("txtRgbMore")->text(), ColorNameTable::JoinNames(expectedNames));
+    expect("colShow", shownColor("colShow").name(), QColor(expected.red, expected.green, expected.blue).name());
+    expect("chkNetscape", toggle("chkNetscape")->isChecked() ? "checked" : "unchecked",
+           netscape.contains(expected) ? "checked" : "unchecked");
+    expect("chkWindows", toggle("chkWindows")->isChecked() ? "checked" : "unchecked",
+           windows.contains(expected) ? "checked" : "unchecked");
+    if (window->internChangeSet() || window->someChangeSet())
+        differences.append(QStringLiteral("a flag is still set"));
+    return differences.join(QStringLiteral("; "));
+}

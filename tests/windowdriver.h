@@ -1,0 +1,65 @@
+#pragma once
+
+#include "recordingtoolkit.h"
+#include "mainwindow/mainwindow.h"
+
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QToolButton>
+#include <memory>
+
+// Drives the real main window as a user would, and checks what every view shows.
+class WindowDriver
+{
+public:
+    /// Starts the window on the shipped data, shown and active; fails the test if it cannot.
+    WindowDriver();
+    ~WindowDriver();
+
+    template <class T = QWidget>
+    T *control(const char *name) const
+    {
+        T *found = window->findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+
+    QLineEdit *field(const char *name) const { return control<QLineEdit>(name); }
+    QScrollBar *slider(const char *name) const { return control<QScrollBar>(name); }
+    QToolButton *toggle(const char *name) const { return control<QToolButton>(name); }
+
+    /// Clicks into the field and replaces its text by typing.
+    void type(const char *fieldName, const QString &text);
+    /// Presses Tab where the focus is.
+    void tab();
+    /// Clicks a control with the left button at a point (its centre by default).
+    void click(QWidget *widget, QPoint pos = QPoint());
+    /// Drags one control onto another with the left button.
+    void drag(QWidget *source, QWidget *target);
+
+    /// Sets the colour the way a user could: through the byte fields.
+    void setColor(Rgb color);
+
+    /// The current colour, as the sliders hold it.
+    Rgb color() const;
+
+    /// Empty when every view shows `expected`, both flags are false and the sliders equal
+    /// the byte fields; otherwise what differs.
+    QString mismatch(Rgb expected) const;
+
+    /// The colour of a sample part as it is shown.
+    QColor shownColor(const char *part) const;
+
+    RecordingToolkit toolkit;
+    std::unique_ptr<MainWindow> window;
+    ColorNameTable names;
+    Palette netscape;
+    Palette windows;
+};
+
+#define VERIFY_VIEWS(driver, rgb)                                                                                      \
+    do {                                                                                                               \
+        const QString differs = (driver).mismatch(rgb);                                                                \
+        QVERIFY2(differs.isEmpty(), qPrintable(differs));                                                              \
+    } while (false)
