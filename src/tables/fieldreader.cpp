@@ -49,9 +49,9 @@ bool FieldReader::atEndBeforeRecord()
 std::optional<QString> FieldReader::readField()
 {
     skipBlanks();
-    lastFieldLine = currentLine;
     if (pos >= data.size())
-        return std::nullopt;
+        return std::nullopt; // lastFieldLine stays inside the record that was cut short
+    lastFieldLine = currentLine;
 
     QByteArray field;
     if (data.at(pos) == '"') {
