@@ -1,4 +1,187 @@
+#include "windowdriver.h"
+
+#include <QPushButton>
+#include <QRandomGenerator>
 #include <QTest>
-class T : public QObject { Q_OBJECT private slots: void placeholder() { QSKIP("later"); } };
-QTEST_MAIN(T)
+#include <span>
+
+namespace {
+
+const SampleColors defaults{{255, 255, 255}, {0, 0, 0}, {230, 0, 0}, {79, 16, 128}};
+
+bool sameSamples(const SampleColors &a, const SampleColors &b)
+{
+    return a.back == b.back && a.text == b.text && a.link == b.link && a.vlink == b.vlink;
+}
+
+const char *const editableFields[] = {"redByte", "greenByte", "blueByte", "redPercent", "greenPercent",
+                                      "bluePercent", "redHex", "greenHex", "blueHex", "txtRgbName"};
+const char *const clickTargets[] = {"redByte", "greenByte", "blueByte", "redPercent", "greenPercent", "bluePercent",
+                                    "redHex", "greenHex", "blueHex", "txtRgbName", "byteShow", "txtRgbMore",
+                                    "redSlide", "greenSlide", "blueSlide", "chkNetscape", "chkWindows", "slideLock"};
+const char *const sliderNames[] = {"redSlide", "greenSlide", "blueSlide"};
+const char *const editCommands[] = {"mnuEditCopyCSS", "mnuEditCopyHTML", "mnuEditSetDef"};
+const char *const dragControls[] = {"colShow", "picBack", "txtText", "txtLink", "txtVLink"};
+const char *const fragments[] = {"0", "1", "2", "5", "9", "12", "128", "255", "256", "300", "-", "+", ".", ",", "E",
+                                 "e", "&H", "&O", "FF", "a", "g", " ", "99999999999", "1E400", "40000",
+                                 "-32769", "%", "\u00e9", "\u0416", "\u0663", "aqua", "Alice Blue", "cyan", "grey"};
+
+// Plays random user actions on the real window and checks after each that every view
+// agrees with the core's texts for the current colour.
+class RandomSession
+{
+public:
+    explicit RandomSession(quint32 seed) : random(seed) {}
+
+    QString step(WindowDriver &ui);
+
+private:
+    const char *pick(std::span<const char *const> names) { return names[random.bounded(int(names.size()))]; }
+    QString randomText();
+    QString edit(WindowDriver &ui);
+    QString slide(WindowDriver &ui);
+    QString dragDrop(WindowDriver &ui);
+    QString editCommand(WindowDriver &ui);
+    QString pickColor(WindowDriver &ui);
+
+    QRandomGenerator random;
+
+public:
+    SampleColors expectedSamples = defaults;
+};
+
+QString RandomSession::randomText()
+{
+    QString text;
+    const int pieces = random.bounded(4);
+    for (int i = 0; i < pieces; ++i)
+        text += QString::fromUtf8(pick(fragments));
+    return text;
+}
+
+QString RandomSession::edit(WindowDriver &ui)
+{
+    const char *field = pick(editableFields);
+    const QString text = randomText();
+    ui.type(field, text);
+    switch (random.bounded(3)) {
+    case 0:
+        ui.tab();
+        return QStringLiteral("type '%1' into %2, Tab").arg(text, QLatin1String(field));
+    case 1:
+        QTest::keyClick(ui.field(field), Qt::Key_Backtab);
+        return QStringLiteral("type '%1' into %2, Shift+Tab").arg(text, QLatin1String(field));
+    default: {
+        const char *target = pick(clickTargets);
+        while (qstrcmp(target, field) == 0)
+            target = pick(clickTargets); // clicking the same field does not leave it
+        ui.click(ui.control(target));
+        return QStringLiteral("type '%1' into %2, click %3").arg(text, QLatin1String(field), QLatin1String(target));
+    }
+    }
+}
+
+QString RandomSession::slide(WindowDriver &ui)
+{
+    static const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home,
+                                   Qt::Key_End};
+    const char *name = pick(sliderNames);
+    const Qt::Key key = keys[random.bounded(int(std::size(keys)))];
+    ui.click(ui.slider(name), QPoint(2, 2)); // the top arrow: one step up
+    QTest::keyClick(ui.slider(name), key);
+    return QStringLiteral("click %1's arrow, key %2").arg(QLatin1String(name)).arg(int(key), 0, 16);
+}
+
+QString RandomSession::dragDrop(WindowDriver &ui)
+{
+    const char *from = pick(dragControls);
+    const char *to = pick(dragControls);
+    const Rgb current = ui.color();
+    ui.drag(ui.control(from), ui.control(to));
+    if (qstrcmp(from, "colShow") == 0) {
+        const std::pair<const char *, Rgb SampleColors::*> parts[] = {{"picBack", &SampleColors::back},
+                                                                      {"txtText", &SampleColors::text},
+                                                                      {"txtLink", &SampleColors::link},
+                                                                      {"txtVLink", &SampleColors::vlink}};
+        for (const auto &[name, triple] : parts) {
+            if (qstrcmp(name, to) == 0)
+                expectedSamples.*triple = current;
+        }
+    }
+    return QStringLiteral("drag %1 onto %2").arg(QLatin1String(from), QLatin1String(to));
+}
+
+QString RandomSession::editCommand(WindowDriver &ui)
+{
+    const char *command = pick(editCommands);
+    ui.window->findChild<QAction *>(QLatin1String(command))->trigger();
+    if (qstrcmp(command, "mnuEditSetDef") == 0)
+        expectedSamples = defaults;
+    else if (ui.toolkit.clipboard != cssText(expectedSamples) && ui.toolkit.clipboard != htmlText(expectedSamples))
+        return QStringLiteral("BROKEN: clipboard holds '%1'").arg(ui.toolkit.clipboard);
+    return QLatin1String(command);
+}
+
+QString RandomSession::pickColor(WindowDriver &ui)
+{
+    const quint32 color = random.bounded(1u << 24);
+    const int outcome = random.bounded(3);
+    ui.toolkit.dialogAnswers = {{ColorDialogResult::Outcome(outcome), color, 3, QStringLiteral("failed")}};
+    ui.click(ui.control<QPushButton>("cmdPickColor"));
+    return QStringLiteral("colour dialog: outcome %1, colour %2").arg(outcome).arg(color, 6, 16, QLatin1Char('0'));
+}
+
+QString RandomSession::step(WindowDriver &ui)
+{
+    switch (random.bounded(10)) {
+    case 0:
+    case 1:
+    case 2:
+    case 3: return edit(ui);
+    case 4: {
+        const char *target = pick(clickTargets);
+        ui.click(ui.control(target));
+        return QStringLiteral("click %1").arg(QLatin1String(target));
+    }
+    case 5: return slide(ui);
+    case 6:
+    case 7: return dragDrop(ui);
+    case 8: return editCommand(ui);
+    default: return pickColor(ui);
+    }
+}
+
+} // namespace
+
+class RandomSessionTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void twentyThousandActions();
+};
+
+void RandomSessionTest::twentyThousandActions()
+{
+    const quint32 seed = qEnvironmentVariableIsSet("RUSKET_SEED") ? qEnvironmentVariableIntValue("RUSKET_SEED") : 20261206u;
+    const int actions = qEnvironmentVariableIsSet("RUSKET_ACTIONS") ? qEnvironmentVariableIntValue("RUSKET_ACTIONS") : 20000;
+    qInfo("random session: seed %u, %d actions (set RUSKET_SEED to replay another)", seed, actions);
+
+    WindowDriver ui;
+    RandomSession session(seed);
+    for (int i = 0; i < actions; ++i) {
+        const QString action = session.step(ui);
+        QString broken = ui.mismatch(ui.color());
+        if (action.startsWith(QLatin1String("BROKEN")))
+            broken += action;
+        if (!sameSamples(ui.window->sampleColors(), session.expectedSamples))
+            broken += QStringLiteral(" the sample page changed");
+        ui.toolkit.messages.clear();
+        if (!broken.isEmpty())
+            QFAIL(qPrintable(QStringLiteral("seed %1, action %2 (%3): %4").arg(seed).arg(i).arg(action, broken)));
+    }
+    qInfo("random session: %d actions, no broken invariant", actions);
+}
+
+QTEST_MAIN(RandomSessionTest)
 #include "tst_randomsession.moc"

@@ -85,10 +85,7 @@ void SamplePageTest::swatchOntoVisitedLink()
 void SamplePageTest::swatchOntoBackground()
 {
     ui->setColor({1, 2, 3});
-    QWidget *back = ui->control("picBack");
-    // A point of the page that no label covers.
-    ui->toolkit.releaseDragAt(ui->window.get(), back->mapTo(ui->window.get(), QPoint(back->width() - 3, back->height() - 3)));
-    QTest::mousePress(ui->control("colShow"), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    ui->drag(ui->control("colShow"), ui->control("picBack"));
     SampleColors expected = defaults;
     expected.back = {1, 2, 3};
     QVERIFY(ui->window->sampleColors() == expected);

@@ -27,7 +27,15 @@ void WindowDriver::type(const char *fieldName, const QString &text)
     click(edit);
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, text);
+    for (QChar c : text) {
+        if (c.unicode() < 128) {
+            QTest::keyClick(edit, char(c.unicode()));
+        } else {
+            // Beyond ASCII there is no key code to press; the text arrives as typed text.
+            QTest::sendKeyEvent(QTest::Press, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
 }
 
 void WindowDriver::tab()
@@ -43,7 +51,10 @@ void WindowDriver::click(QWidget *widget, QPoint pos)
 
 void WindowDriver::drag(QWidget *source, QWidget *target)
 {
-    toolkit.releaseDragAt(window.get(), target->mapTo(window.get(), target->rect().center()));
+    // On the target itself, not on a child that covers its centre.
+    const QPoint centre = target->rect().center();
+    const QPoint onTarget = target->childAt(centre) ? QPoint(target->width() - 3, target->height() - 3) : centre;
+    toolkit.releaseDragAt(window.get(), target->mapTo(window.get(), onTarget));
     QTest::mousePress(source, Qt::LeftButton, Qt::NoModifier, source->rect().center());
     toolkit.releaseDragAt(nullptr, {});
 }
