@@ -5,7 +5,7 @@ PACKAGES := cmake make g++ qt6-base-dev libgl-dev xvfb xauth xdotool xclip x11-u
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS := $(shell nproc)
 
-.PHONY: run test deps build build-sanitize fuzz clean
+.PHONY: run test deps build build-sanitize fuzz screenshot clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -36,8 +36,10 @@ fuzz: deps
 
 test: build build-sanitize fuzz
 	cd build && ctest --output-on-failure
-	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
-		UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure
+	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure
+
+screenshot: build
+	QT_QPA_PLATFORM=offscreen ./build/tests/screenshot docs/screenshot.png
 
 clean:
 	rm -rf build build-sanitize build-fuzz

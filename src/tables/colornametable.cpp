@@ -1,7 +1,5 @@
 #include "colornametable.h"
 
-#include "fieldreader.h"
-
 #include <QFileInfo>
 
 namespace {
@@ -17,12 +15,14 @@ QString searchKey(const QString &name)
 
 std::optional<LoadError> ColorNameTable::load(const QString &path)
 {
-    const QString fileName = QFileInfo(path).fileName();
-    std::optional<FieldReader> opened;
-    if (std::optional<LoadError> error = FieldReader::open(path, &opened))
+    std::optional<FieldReader> reader;
+    if (std::optional<LoadError> error = FieldReader::open(path, &reader))
         return error;
-    FieldReader &reader = *opened;
+    return read(*reader, QFileInfo(path).fileName());
+}
 
+std::optional<LoadError> ColorNameTable::read(FieldReader &reader, const QString &fileName)
+{
     QList<Entry> entries;
     while (!reader.atEndBeforeRecord()) {
         if (entries.size() == capacity)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fieldreader.h"
 #include "loaderror.h"
 #include "../values/rgb.h"
 
@@ -22,6 +23,9 @@ public:
 
     /// Reads a names file; on failure the table is left as it was.
     std::optional<LoadError> load(const QString &path);
+
+    /// Reads the records of a names file from a reader; `fileName` only names it in errors.
+    std::optional<LoadError> read(FieldReader &reader, const QString &fileName);
 
     /// The colour of the first entry whose name equals the text, case and blanks ignored on
     /// both sides. Leaves `color` untouched and returns false when no entry matches.

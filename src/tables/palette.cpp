@@ -1,19 +1,19 @@
 #include "palette.h"
 
-#include "fieldreader.h"
-
 #include <QFileInfo>
 #include <cstdlib>
 #include <limits>
 
 std::optional<LoadError> Palette::load(const QString &path, int count)
 {
-    const QString fileName = QFileInfo(path).fileName();
-    std::optional<FieldReader> opened;
-    if (std::optional<LoadError> error = FieldReader::open(path, &opened))
+    std::optional<FieldReader> reader;
+    if (std::optional<LoadError> error = FieldReader::open(path, &reader))
         return error;
-    FieldReader &reader = *opened;
+    return read(*reader, count, QFileInfo(path).fileName());
+}
 
+std::optional<LoadError> Palette::read(FieldReader &reader, int count, const QString &fileName)
+{
     QList<Rgb> colors;
     while (colors.size() < count) {
         if (reader.atEndBeforeRecord())

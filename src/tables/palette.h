@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fieldreader.h"
 #include "loaderror.h"
 #include "../values/rgb.h"
 
@@ -17,6 +18,9 @@ public:
     /// Reads exactly `count` colours (three numbers each) from a palette file; anything
     /// after them is never read. On failure the palette is left as it was.
     std::optional<LoadError> load(const QString &path, int count);
+
+    /// Reads `count` colours from a reader; `fileName` only names it in errors.
+    std::optional<LoadError> read(FieldReader &reader, int count, const QString &fileName);
 
     bool contains(Rgb color) const;
 
