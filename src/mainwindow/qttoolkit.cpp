@@ -3,15 +3,37 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QCursor>
 #include <QDrag>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QWidget>
 
 void QtToolkit::showMessage(const QString &text)
 {
+    // A click on a slider or button that takes the focus from an edited field brings this
+    // box up before the click reaches its control; the box then swallows the button's
+    // release, and the control would go on as if held down (a slider keeps paging).
+    const Qt::MouseButtons held = QGuiApplication::mouseButtons();
+    const QPointer<QWidget> pressed = QApplication::focusWidget();
+
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Rusket"), text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
+
+    if (held != Qt::NoButton && pressed)
+        releaseAfterPress(pressed, held);
+}
+
+void QtToolkit::releaseAfterPress(QWidget *control, Qt::MouseButtons buttons)
+{
+    const QPointF global = QCursor::pos();
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        if (buttons & button)
+            QCoreApplication::postEvent(control, new QMouseEvent(QEvent::MouseButtonRelease, control->mapFromGlobal(global),
+                                                                 global, button, Qt::NoButton, Qt::NoModifier));
+    }
 }
 
 void QtToolkit::beep()

@@ -16,5 +16,7 @@ public:
     void startDrag(QWidget *source, QMimeData *data) override;
 
 private:
+    static void releaseAfterPress(QWidget *control, Qt::MouseButtons buttons);
+
     QColor lastDialogColor = Qt::white; // the dialog remembers its own last colour
 };

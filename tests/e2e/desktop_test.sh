@@ -148,6 +148,15 @@ xdotool key ctrl+a type --delay 20 "77"
 click greenSlide 50 90
 check "edit before slider click" "$(read_view byteShow)" "rgb(77,138,0)"
 
+# The same with a range message: the box comes first, then exactly one step of the slider.
+click redByte
+xdotool key ctrl+a type --delay 20 "300"
+click greenSlide 50 90
+box=$(other_window Rusket) && answer_box "$box"
+check "message before slider click: a box" "${box:+shown}" "shown"
+sleep 1.5
+check "message before slider click: one step" "$(read_view byteShow)" "rgb(255,148,0)"
+
 type_into redByte 10
 type_into greenByte 10
 type_into blueByte 10
