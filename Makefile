@@ -1,7 +1,7 @@
 # Two entry points: `make run` builds and starts Rusket, `make test` builds and runs every
 # test. Both install the Debian packages they miss first.
 
-PACKAGES := cmake make g++ qt6-base-dev libgl-dev xvfb xauth xdotool xclip x11-utils clang libclang-rt-14-dev fonts-dejavu-core
+PACKAGES := cmake make g++ qt6-base-dev libgl-dev xvfb xauth xdotool xclip x11-utils clang libclang-rt-dev fonts-dejavu-core
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS := $(shell nproc)
 
@@ -12,7 +12,7 @@ deps:
 	if [ -n "$$missing" ]; then \
 		echo "Installing:" $$missing; \
 		$(SUDO) apt-get update -qq && \
-		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
 	fi
 
 build: deps

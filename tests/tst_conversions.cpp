@@ -184,16 +184,26 @@ void ConversionsTest::percentText_data()
     QTest::addColumn<int>("component");
     QTest::addColumn<QString>("english");
     QTest::addColumn<QString>("german");
-    QTest::newRow("0") << 0 << "0" << "0";
-    QTest::newRow("1") << 1 << "0.3921569" << "0,3921569";
-    QTest::newRow("3") << 3 << "1.176471" << "1,176471";
-    QTest::newRow("51") << 51 << "20" << "20";
-    QTest::newRow("85") << 85 << "33.33333" << "33,33333";
-    QTest::newRow("127") << 127 << "49.80392" << "49,80392";
-    QTest::newRow("128") << 128 << "50.19608" << "50,19608";
-    QTest::newRow("170") << 170 << "66.66666" << "66,66666";
-    QTest::newRow("254") << 254 << "99.60784" << "99,60784";
-    QTest::newRow("255") << 255 << "100" << "100";
+    QTest::newRow("0") << 0 << "0"
+                       << "0";
+    QTest::newRow("1") << 1 << "0.3921569"
+                       << "0,3921569";
+    QTest::newRow("3") << 3 << "1.176471"
+                       << "1,176471";
+    QTest::newRow("51") << 51 << "20"
+                        << "20";
+    QTest::newRow("85") << 85 << "33.33333"
+                        << "33,33333";
+    QTest::newRow("127") << 127 << "49.80392"
+                         << "49,80392";
+    QTest::newRow("128") << 128 << "50.19608"
+                         << "50,19608";
+    QTest::newRow("170") << 170 << "66.66666"
+                         << "66,66666";
+    QTest::newRow("254") << 254 << "99.60784"
+                         << "99,60784";
+    QTest::newRow("255") << 255 << "100"
+                         << "100";
 }
 
 void ConversionsTest::percentText()

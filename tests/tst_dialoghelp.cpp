@@ -89,8 +89,7 @@ void DialogHelpTest::failureIsReported()
 {
     ui->setColor({9, 8, 7});
     pickColor({ColorDialogResult::Failed, 0xFFFFFF, -7, QStringLiteral("No colour dialog is available.")});
-    QCOMPARE(ui->toolkit.messages,
-             QStringList{"Error -7 selecting color.\r\nNo colour dialog is available."});
+    QCOMPARE(ui->toolkit.messages, QStringList{"Error -7 selecting color.\r\nNo colour dialog is available."});
     VERIFY_VIEWS(*ui, Rgb({9, 8, 7}));
 }
 

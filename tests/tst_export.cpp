@@ -46,10 +46,11 @@ void ExportTest::texts()
 void ExportTest::infoMessage()
 {
     const QString text = ::infoMessage();
-    QCOMPARE(text, QStringLiteral("Two documents for understanding web colors can be downloaded at the W3C "
-                                  "(https://www.w3.org/), the official HTML4 and CSS2 specifications. This program "
-                                  "is only meant as a tool to be used additionally to an editor (such as Notepad) if "
-                                  "you already know how the colors work."));
+    QCOMPARE(text,
+        QStringLiteral("Two documents for understanding web colors can be downloaded at the W3C "
+                       "(https://www.w3.org/), the official HTML4 and CSS2 specifications. This program "
+                       "is only meant as a tool to be used additionally to an editor (such as Notepad) if "
+                       "you already know how the colors work."));
     QVERIFY(!text.contains(u'\n') && !text.contains(u'\r'));
     QVERIFY(aboutText().startsWith(QStringLiteral("Rusket")));
     QVERIFY(aboutText().contains(QStringLiteral("freeware")));

@@ -104,8 +104,8 @@ void MainWindowTest::threeMessagesRedFirst()
     ui->field("greenByte")->setText(QStringLiteral("128")); // pasted, not yet applied
     ui->field("blueByte")->setText(QStringLiteral("-5"));
     ui->tab();
-    QCOMPARE(ui->toolkit.messages,
-             QStringList({"Value has to be equal or below 255", "Value has to be equal or above 0"}));
+    QCOMPARE(
+        ui->toolkit.messages, QStringList({"Value has to be equal or below 255", "Value has to be equal or above 0"}));
     VERIFY_VIEWS(*ui, Rgb({255, 128, 0}));
 }
 
@@ -115,20 +115,34 @@ void MainWindowTest::byteReading_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("component");
     QTest::addColumn<QString>("message");
-    QTest::newRow("trailing letters") << "redByte" << "12abc" << 12 << "";
-    QTest::newRow("letters") << "redByte" << "abc" << 0 << "";
-    QTest::newRow("empty") << "greenByte" << "" << 0 << "";
-    QTest::newRow("2.5 to even") << "redByte" << "2.5" << 2 << "";
-    QTest::newRow("3.5 to even") << "redByte" << "3.5" << 4 << "";
-    QTest::newRow("255.5 rounds above") << "redByte" << "255.5" << 255 << "Value has to be equal or below 255";
-    QTest::newRow("exponent") << "redByte" << "1E2" << 100 << "";
-    QTest::newRow("hex prefix") << "redByte" << "&HFF" << 255 << "";
-    QTest::newRow("blanks") << "redByte" << "1 2 8" << 128 << "";
-    QTest::newRow("red keeps double precision") << "redByte" << "2.5000001" << 3 << "";
-    QTest::newRow("blue is single precision") << "blueByte" << "2.5000001" << 2 << "";
-    QTest::newRow("beyond 16 bits") << "redByte" << "40000" << 255 << "Value has to be equal or below 255";
-    QTest::newRow("below 16 bits") << "blueByte" << "-40000" << 0 << "Value has to be equal or above 0";
-    QTest::newRow("overflow") << "greenByte" << "9E999" << 255 << "Value has to be equal or below 255";
+    QTest::newRow("trailing letters") << "redByte"
+                                      << "12abc" << 12 << "";
+    QTest::newRow("letters") << "redByte"
+                             << "abc" << 0 << "";
+    QTest::newRow("empty") << "greenByte"
+                           << "" << 0 << "";
+    QTest::newRow("2.5 to even") << "redByte"
+                                 << "2.5" << 2 << "";
+    QTest::newRow("3.5 to even") << "redByte"
+                                 << "3.5" << 4 << "";
+    QTest::newRow("255.5 rounds above") << "redByte"
+                                        << "255.5" << 255 << "Value has to be equal or below 255";
+    QTest::newRow("exponent") << "redByte"
+                              << "1E2" << 100 << "";
+    QTest::newRow("hex prefix") << "redByte"
+                                << "&HFF" << 255 << "";
+    QTest::newRow("blanks") << "redByte"
+                            << "1 2 8" << 128 << "";
+    QTest::newRow("red keeps double precision") << "redByte"
+                                                << "2.5000001" << 3 << "";
+    QTest::newRow("blue is single precision") << "blueByte"
+                                              << "2.5000001" << 2 << "";
+    QTest::newRow("beyond 16 bits") << "redByte"
+                                    << "40000" << 255 << "Value has to be equal or below 255";
+    QTest::newRow("below 16 bits") << "blueByte"
+                                   << "-40000" << 0 << "Value has to be equal or above 0";
+    QTest::newRow("overflow") << "greenByte"
+                              << "9E999" << 255 << "Value has to be equal or below 255";
 }
 
 void MainWindowTest::byteReading()
@@ -142,7 +156,10 @@ void MainWindowTest::byteReading()
     ui->tab();
     QCOMPARE(ui->toolkit.messages, message.isEmpty() ? QStringList() : QStringList{message});
     Rgb expected{7, 7, 7};
-    (field.startsWith(u'r') ? expected.red : field.startsWith(u'g') ? expected.green : expected.blue) = quint8(component);
+    (field.startsWith(u'r')          ? expected.red
+            : field.startsWith(u'g') ? expected.green
+                                     : expected.blue)
+        = quint8(component);
     VERIFY_VIEWS(*ui, expected);
 }
 
@@ -295,10 +312,10 @@ void MainWindowTest::thumbDragCountsOnRelease()
 
 void MainWindowTest::keyboardOrder()
 {
-    const QStringList expected = {"redByte",  "greenByte", "blueByte",  "byteShow",   "redPercent", "greenPercent",
-                                  "bluePercent", "percentShow", "redHex", "greenHex",   "blueHex",    "hexShow",
-                                  "redSlide", "greenSlide", "blueSlide", "colShow",    "slideLock",  "chkNetscape",
-                                  "chkWindows", "picBack",  "txtRgbName", "txtRgbMore", "cmdPickColor", "redByte"};
+    const QStringList expected
+        = {"redByte", "greenByte", "blueByte", "byteShow", "redPercent", "greenPercent", "bluePercent", "percentShow",
+            "redHex", "greenHex", "blueHex", "hexShow", "redSlide", "greenSlide", "blueSlide", "colShow", "slideLock",
+            "chkNetscape", "chkWindows", "picBack", "txtRgbName", "txtRgbMore", "cmdPickColor", "redByte"};
     QStringList visited = {QApplication::focusWidget()->objectName()};
     for (qsizetype i = 1; i < expected.size(); ++i) {
         ui->tab();
@@ -324,7 +341,7 @@ void MainWindowTest::geometry()
     QFETCH(QRect, twips);
     const QWidget *widget = ui->control(qPrintable(name));
     const QRect pixels(qRound(twips.left() / 15.0), qRound(twips.top() / 15.0), qRound(twips.width() / 15.0),
-                       qRound(twips.height() / 15.0));
+        qRound(twips.height() / 15.0));
     QCOMPARE(widget->geometry(), pixels);
     QVERIFY(widget->isVisible());
 }

@@ -38,9 +38,12 @@ void PalettesTest::typedNameSetsTheColour_data()
     QTest::addColumn<Rgb>("color");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("more");
-    QTest::newRow("synonym shows the first name") << "cyan" << Rgb{0, 255, 255} << "aqua" << "cyan";
-    QTest::newRow("blanks and capitals") << "Alice Blue" << Rgb{240, 248, 255} << "aliceblue" << "";
-    QTest::newRow("grey and gray") << "GREY" << Rgb{128, 128, 128} << "gray" << "grey";
+    QTest::newRow("synonym shows the first name") << "cyan" << Rgb{0, 255, 255} << "aqua"
+                                                  << "cyan";
+    QTest::newRow("blanks and capitals") << "Alice Blue" << Rgb{240, 248, 255} << "aliceblue"
+                                         << "";
+    QTest::newRow("grey and gray") << "GREY" << Rgb{128, 128, 128} << "gray"
+                                   << "grey";
 }
 
 void PalettesTest::typedNameSetsTheColour()
@@ -146,11 +149,12 @@ void PalettesTest::startUpStopsOnABrokenFile_data()
     QTest::newRow("names missing") << "color_names.txt" << QByteArray() << "color_names.txt: cannot be read";
     QTest::newRow("web-safe palette missing") << "netscape.pal" << QByteArray() << "netscape.pal: cannot be read";
     QTest::newRow("sixteen palette missing") << "windows.pal" << QByteArray() << "windows.pal: cannot be read";
-    QTest::newRow("names end inside a record") << "color_names.txt" << QByteArray("red,255,0,0\r\nblue,0\r\n")
-                                               << "color_names.txt, line 2: the file ends";
-    QTest::newRow("palette too short") << "windows.pal" << QByteArray("0,0,0\r\n") << "windows.pal, line 2: ends after 1";
-    QTest::newRow("palette number too large") << "netscape.pal" << QByteArray("0,0,300\r\n")
-                                              << "netscape.pal, line 1: \"300\"";
+    QTest::newRow("names end inside a record")
+        << "color_names.txt" << QByteArray("red,255,0,0\r\nblue,0\r\n") << "color_names.txt, line 2: the file ends";
+    QTest::newRow("palette too short") << "windows.pal" << QByteArray("0,0,0\r\n")
+                                       << "windows.pal, line 2: ends after 1";
+    QTest::newRow("palette number too large")
+        << "netscape.pal" << QByteArray("0,0,300\r\n") << "netscape.pal, line 1: \"300\"";
 }
 
 void PalettesTest::startUpStopsOnABrokenFile()

@@ -14,24 +14,26 @@ bool sameSamples(const SampleColors &a, const SampleColors &b)
     return a.back == b.back && a.text == b.text && a.link == b.link && a.vlink == b.vlink;
 }
 
-const char *const editableFields[] = {"redByte", "greenByte", "blueByte", "redPercent", "greenPercent",
-                                      "bluePercent", "redHex", "greenHex", "blueHex", "txtRgbName"};
+const char *const editableFields[] = {"redByte", "greenByte", "blueByte", "redPercent", "greenPercent", "bluePercent",
+    "redHex", "greenHex", "blueHex", "txtRgbName"};
 const char *const clickTargets[] = {"redByte", "greenByte", "blueByte", "redPercent", "greenPercent", "bluePercent",
-                                    "redHex", "greenHex", "blueHex", "txtRgbName", "byteShow", "txtRgbMore",
-                                    "redSlide", "greenSlide", "blueSlide", "chkNetscape", "chkWindows", "slideLock"};
+    "redHex", "greenHex", "blueHex", "txtRgbName", "byteShow", "txtRgbMore", "redSlide", "greenSlide", "blueSlide",
+    "chkNetscape", "chkWindows", "slideLock"};
 const char *const sliderNames[] = {"redSlide", "greenSlide", "blueSlide"};
 const char *const editCommands[] = {"mnuEditCopyCSS", "mnuEditCopyHTML", "mnuEditSetDef"};
 const char *const dragControls[] = {"colShow", "picBack", "txtText", "txtLink", "txtVLink"};
 const char *const fragments[] = {"0", "1", "2", "5", "9", "12", "128", "255", "256", "300", "-", "+", ".", ",", "E",
-                                 "e", "&H", "&O", "FF", "a", "g", " ", "99999999999", "1E400", "40000",
-                                 "-32769", "%", "\u00e9", "\u0416", "\u0663", "aqua", "Alice Blue", "cyan", "grey"};
+    "e", "&H", "&O", "FF", "a", "g", " ", "99999999999", "1E400", "40000", "-32769", "%", "\u00e9", "\u0416", "\u0663",
+    "aqua", "Alice Blue", "cyan", "grey"};
 
 // Plays random user actions on the real window and checks after each that every view
 // agrees with the core's texts for the current colour.
 class RandomSession
 {
 public:
-    explicit RandomSession(quint32 seed) : random(seed) {}
+    explicit RandomSession(quint32 seed)
+        : random(seed)
+    { }
 
     QString step(WindowDriver &ui);
 
@@ -65,9 +67,7 @@ QString RandomSession::edit(WindowDriver &ui)
     const QString text = randomText();
     ui.type(field, text);
     switch (random.bounded(3)) {
-    case 0:
-        ui.tab();
-        return QStringLiteral("type '%1' into %2, Tab").arg(text, QLatin1String(field));
+    case 0: ui.tab(); return QStringLiteral("type '%1' into %2, Tab").arg(text, QLatin1String(field));
     case 1:
         QTest::keyClick(ui.field(field), Qt::Key_Backtab);
         return QStringLiteral("type '%1' into %2, Shift+Tab").arg(text, QLatin1String(field));
@@ -83,8 +83,8 @@ QString RandomSession::edit(WindowDriver &ui)
 
 QString RandomSession::slide(WindowDriver &ui)
 {
-    static const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home,
-                                   Qt::Key_End};
+    static const Qt::Key keys[]
+        = {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
     const char *name = pick(sliderNames);
     const Qt::Key key = keys[random.bounded(int(std::size(keys)))];
     ui.click(ui.slider(name), QPoint(2, 2)); // the top arrow: one step up
@@ -100,9 +100,7 @@ QString RandomSession::dragDrop(WindowDriver &ui)
     ui.drag(ui.control(from), ui.control(to));
     if (qstrcmp(from, "colShow") == 0) {
         const std::pair<const char *, Rgb SampleColors::*> parts[] = {{"picBack", &SampleColors::back},
-                                                                      {"txtText", &SampleColors::text},
-                                                                      {"txtLink", &SampleColors::link},
-                                                                      {"txtVLink", &SampleColors::vlink}};
+            {"txtText", &SampleColors::text}, {"txtLink", &SampleColors::link}, {"txtVLink", &SampleColors::vlink}};
         for (const auto &[name, triple] : parts) {
             if (qstrcmp(name, to) == 0)
                 expectedSamples.*triple = current;
@@ -163,8 +161,10 @@ private slots:
 
 void RandomSessionTest::twentyThousandActions()
 {
-    const quint32 seed = qEnvironmentVariableIsSet("RUSKET_SEED") ? qEnvironmentVariableIntValue("RUSKET_SEED") : 20261206u;
-    const int actions = qEnvironmentVariableIsSet("RUSKET_ACTIONS") ? qEnvironmentVariableIntValue("RUSKET_ACTIONS") : 20000;
+    const quint32 seed
+        = qEnvironmentVariableIsSet("RUSKET_SEED") ? qEnvironmentVariableIntValue("RUSKET_SEED") : 20261206u;
+    const int actions
+        = qEnvironmentVariableIsSet("RUSKET_ACTIONS") ? qEnvironmentVariableIntValue("RUSKET_ACTIONS") : 20000;
     qInfo("random session: seed %u, %d actions (set RUSKET_SEED to replay another)", seed, actions);
 
     WindowDriver ui;

@@ -134,8 +134,8 @@ void SamplePageTest::dropsThatChangeNothing()
 {
     ui->setColor({5, 6, 7});
     ui->type("redByte", "99"); // pending: none of these drops may apply or lose it
-    const std::pair<const char *, const char *> pairs[] = {
-        {"colShow", "colShow"}, {"txtLink", "picBack"}, {"txtLink", "txtLink"}, {"picBack", "txtText"}};
+    const std::pair<const char *, const char *> pairs[]
+        = {{"colShow", "colShow"}, {"txtLink", "picBack"}, {"txtLink", "txtLink"}, {"picBack", "txtText"}};
     for (const auto &[from, to] : pairs) {
         ui->drag(ui->control(from), ui->control(to));
         QVERIFY(ui->window->sampleColors() == defaults);
@@ -178,7 +178,7 @@ void SamplePageTest::contextMenuCopiesAndRestores()
     ui->drag(ui->control("colShow"), ui->control("txtVLink"));
     openContextMenu("txtText")->findChild<QAction *>("mnuEditCopyHTML")->trigger();
     QCOMPARE(ui->toolkit.clipboard,
-             QStringLiteral("<body text=\"#000000\" bgcolor=\"#FFFFFF\" link=\"#E60000\" vlink=\"#123456\">"));
+        QStringLiteral("<body text=\"#000000\" bgcolor=\"#FFFFFF\" link=\"#E60000\" vlink=\"#123456\">"));
 
     ui->setColor({1, 1, 1});
     openContextMenu("txtLink")->findChild<QAction *>("mnuEditSetDef")->trigger();

@@ -78,9 +78,8 @@ Rgb WindowDriver::color() const
 QColor WindowDriver::shownColor(const char *part) const
 {
     const QWidget *widget = control(part);
-    return widget->palette().color(qstrcmp(part, "picBack") == 0 || qstrcmp(part, "colShow") == 0
-                                       ? QPalette::Window
-                                       : QPalette::WindowText);
+    return widget->palette().color(
+        qstrcmp(part, "picBack") == 0 || qstrcmp(part, "colShow") == 0 ? QPalette::Window : QPalette::WindowText);
 }
 
 QString WindowDriver::mismatch(Rgb expected) const
@@ -92,9 +91,8 @@ QString WindowDriver::mismatch(Rgb expected) const
         if (shown != wanted)
             differences.append(QStringLiteral("%1 shows '%2', expected '%3'").arg(QLatin1String(name), shown, wanted));
     };
-    const char *const rows[3][3] = {{"redByte", "greenByte", "blueByte"},
-                                    {"redPercent", "greenPercent", "bluePercent"},
-                                    {"redHex", "greenHex", "blueHex"}};
+    const char *const rows[3][3] = {{"redByte", "greenByte", "blueByte"}, {"redPercent", "greenPercent", "bluePercent"},
+        {"redHex", "greenHex", "blueHex"}};
     const char *const sliders[3] = {"redSlide", "greenSlide", "blueSlide"};
     for (int i = 0; i < 3; ++i) {
         expect(rows[0][i], field(rows[0][i])->text(), texts.byte[i]);
@@ -109,9 +107,9 @@ QString WindowDriver::mismatch(Rgb expected) const
     expect("txtRgbMore", field("txtRgbMore")->text(), ColorNameTable::JoinNames(expectedNames));
     expect("colShow", shownColor("colShow").name(), QColor(expected.red, expected.green, expected.blue).name());
     expect("chkNetscape", toggle("chkNetscape")->isChecked() ? "checked" : "unchecked",
-           netscape.contains(expected) ? "checked" : "unchecked");
+        netscape.contains(expected) ? "checked" : "unchecked");
     expect("chkWindows", toggle("chkWindows")->isChecked() ? "checked" : "unchecked",
-           windows.contains(expected) ? "checked" : "unchecked");
+        windows.contains(expected) ? "checked" : "unchecked");
     if (window->internChangeSet() || window->someChangeSet())
         differences.append(QStringLiteral("a flag is still set"));
     return differences.join(QStringLiteral("; "));

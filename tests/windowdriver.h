@@ -16,8 +16,7 @@ public:
     WindowDriver();
     ~WindowDriver();
 
-    template <class T = QWidget>
-    T *control(const char *name) const
+    template <class T = QWidget> T *control(const char *name) const
     {
         T *found = window->findChild<T *>(QLatin1String(name));
         if (!found)

@@ -13,12 +13,13 @@ using ControlTable::pixels;
 } // namespace
 
 AboutWindow::AboutWindow(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                          | Qt::MSWindowsFixedSizeDialogHint)
+    : QWidget(parent,
+        Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+            | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About"));
-    setWindowIcon(Artwork::windowIcon());
+    setWindowIcon(QIcon(Artwork::discs(1)));
     setFixedSize(pixels(4608), pixels(936));
     setAutoFillBackground(true);
     QPalette white = palette();

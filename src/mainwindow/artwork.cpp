@@ -37,8 +37,8 @@ QColor grey(QColor c)
 void drawColorCube(QPainter &p, bool colored)
 {
     // A 3 x 3 face of the web-safe cube.
-    static const QRgb cells[9] = {0xFF0000, 0xFF9900, 0xFFFF00, 0xCC0066, 0x9966CC, 0x33CC33,
-                                  0x0033FF, 0x0099CC, 0x00FFCC};
+    static const QRgb cells[9]
+        = {0xFF0000, 0xFF9900, 0xFFFF00, 0xCC0066, 0x9966CC, 0x33CC33, 0x0033FF, 0x0099CC, 0x00FFCC};
     for (int i = 0; i < 9; ++i) {
         const QColor c(cells[i]);
         p.fillRect(QRectF(2 + 4 * (i % 3), 2 + 4 * (i / 3), 4, 4), colored ? c : grey(c));
@@ -50,7 +50,7 @@ void drawColorCube(QPainter &p, bool colored)
 void drawSixteenColors(QPainter &p, bool colored)
 {
     static const QRgb cells[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
-                                   0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+        0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
     for (int i = 0; i < 16; ++i) {
         const QColor c(cells[i]);
         p.fillRect(QRectF(2 + 3 * (i % 4), 2 + 3 * (i / 4), 3, 3), colored ? c : grey(c));
@@ -100,7 +100,8 @@ void drawDiscs(QPainter &p)
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setCompositionMode(QPainter::CompositionMode_Multiply);
-    const struct {
+    const struct
+    {
         QColor color;
         QPointF centre;
     } discs[] = {
@@ -119,24 +120,33 @@ void drawDiscs(QPainter &p)
 QIcon paletteToggleIcon(Emblem emblem)
 {
     QIcon icon;
-    addBothScales(icon, [emblem](QPainter &p) { drawEmblem(p, emblem, true); }, QIcon::Normal, QIcon::On);
-    addBothScales(icon, [emblem](QPainter &p) {
-        drawEmblem(p, emblem, true);
-        drawCrossStroke(p);
-    }, QIcon::Normal, QIcon::Off);
+    addBothScales(
+        icon, [emblem](QPainter &p) { drawEmblem(p, emblem, true); }, QIcon::Normal, QIcon::On);
+    addBothScales(
+        icon,
+        [emblem](QPainter &p) {
+            drawEmblem(p, emblem, true);
+            drawCrossStroke(p);
+        },
+        QIcon::Normal, QIcon::Off);
     for (QIcon::State state : {QIcon::On, QIcon::Off})
-        addBothScales(icon, [emblem](QPainter &p) { drawEmblem(p, emblem, false); }, QIcon::Disabled, state);
+        addBothScales(
+            icon, [emblem](QPainter &p) { drawEmblem(p, emblem, false); }, QIcon::Disabled, state);
     return icon;
 }
 
 QIcon slideLockIcon()
 {
     QIcon icon;
-    addBothScales(icon, [](QPainter &p) { drawBars(p, false); }, QIcon::Normal, QIcon::Off);
-    addBothScales(icon, [](QPainter &p) {
-        drawBars(p, true);
-        drawPadlock(p);
-    }, QIcon::Normal, QIcon::On);
+    addBothScales(
+        icon, [](QPainter &p) { drawBars(p, false); }, QIcon::Normal, QIcon::Off);
+    addBothScales(
+        icon,
+        [](QPainter &p) {
+            drawBars(p, true);
+            drawPadlock(p);
+        },
+        QIcon::Normal, QIcon::On);
     return icon;
 }
 
@@ -144,12 +154,14 @@ QIcon windowIcon()
 {
     QIcon icon;
     for (int scale : {1, 2})
-        icon.addPixmap(render16([](QPainter &p) {
-            p.fillRect(QRectF(1, 1, 14, 14), QColor(255, 128, 0));
-            p.setPen(QPen(Qt::black, 0));
-            p.drawRect(QRectF(1, 1, 14, 14));
-            drawBars(p, false);
-        }, scale));
+        icon.addPixmap(render16(
+            [](QPainter &p) {
+                p.fillRect(QRectF(1, 1, 14, 14), QColor(255, 128, 0));
+                p.setPen(QPen(Qt::black, 0));
+                p.drawRect(QRectF(1, 1, 14, 14));
+                drawBars(p, false);
+            },
+            scale));
     return icon;
 }
 

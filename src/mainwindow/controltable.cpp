@@ -13,6 +13,7 @@ namespace {
 
 using enum Kind;
 
+// clang-format off
 const Control table[] = {
     // kind          name            container      left   top  width height text
     {Frame,         "rgbByte",      nullptr,        120,  120, 3135,  615, "RGB Value for CSS"},
@@ -63,6 +64,7 @@ const char *const keyboardOrder[] = {
     "rgbByte", "rgbPercent", "rgbHex", "slideLock", "chkNetscape", "chkWindows", "picBack", "txtText", "txtLink",
     "txtVLink", "rgbName", "txtRgbName", "txtRgbMore", "cmdPickColor",
 };
+// clang-format on
 
 const QColor readOnlyGrey(224, 224, 224);
 
@@ -160,8 +162,7 @@ void fitCaption(QLabel *label)
 {
     QFont font = label->font();
     const qreal smallest = 5.0;
-    while (QFontMetricsF(font).horizontalAdvance(label->text()) > label->width() - 1
-           && font.pointSizeF() > smallest)
+    while (QFontMetricsF(font).horizontalAdvance(label->text()) > label->width() - 1 && font.pointSizeF() > smallest)
         font.setPointSizeF(font.pointSizeF() - 0.2);
     label->setFont(font);
 }

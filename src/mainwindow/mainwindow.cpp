@@ -25,11 +25,13 @@
 
 namespace {
 
+// clang-format off
 const char *const fieldNames[9] = {
     "redByte", "greenByte", "blueByte",
     "redPercent", "greenPercent", "bluePercent",
     "redHex", "greenHex", "blueHex",
 };
+// clang-format on
 const char *const sliderNames[3] = {"redSlide", "greenSlide", "blueSlide"};
 
 const Rgb defaultText{0, 0, 0};
@@ -53,7 +55,7 @@ MainWindow::MainWindow(Toolkit &toolkit, QWidget *parent)
     setWindowIcon(Artwork::windowIcon());
     // Fixed single border: no maximise button, no resizing; minimising works.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+        | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
     auto *clientArea = new QWidget;
     clientArea->setFixedSize(ControlTable::pixels(5124), ControlTable::pixels(4200));
@@ -75,17 +77,16 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::findControls()
 {
-    const auto control = [this](const char *name) { return centralWidget()->findChild<QWidget *>(QLatin1String(name)); };
+    const auto control
+        = [this](const char *name) { return centralWidget()->findChild<QWidget *>(QLatin1String(name)); };
     for (int i = 0; i < 9; ++i)
         fields[i] = {qobject_cast<QLineEdit *>(control(fieldNames[i])), ColorSource(i / 3), i % 3};
     for (int i = 0; i < 3; ++i)
         sliders[i] = qobject_cast<QScrollBar *>(control(sliderNames[i]));
     paletteToggles = {{{qobject_cast<QToolButton *>(control("chkNetscape")), &netscape},
-                       {qobject_cast<QToolButton *>(control("chkWindows")), &windows}}};
-    sampleParts = {{{control("picBack"), &SampleColors::back},
-                    {control("txtText"), &SampleColors::text},
-                    {control("txtLink"), &SampleColors::link},
-                    {control("txtVLink"), &SampleColors::vlink}}};
+        {qobject_cast<QToolButton *>(control("chkWindows")), &windows}}};
+    sampleParts = {{{control("picBack"), &SampleColors::back}, {control("txtText"), &SampleColors::text},
+        {control("txtLink"), &SampleColors::link}, {control("txtVLink"), &SampleColors::vlink}}};
     txtRgbName = qobject_cast<QLineEdit *>(control("txtRgbName"));
     txtRgbMore = qobject_cast<QLineEdit *>(control("txtRgbMore"));
     byteShow = qobject_cast<QLineEdit *>(control("byteShow"));
@@ -115,6 +116,7 @@ void MainWindow::createMenus()
         bool inMenuBar;
         std::initializer_list<MenuItem> items;
     };
+    // clang-format off
     const Menu menus[] = {
         {"mnuFile", "&File", true, {
             {"mnuFileExit", "E&xit", {}, &MainWindow::mnuFileExit_Click},
@@ -130,6 +132,7 @@ void MainWindow::createMenus()
             {"mnuQuestionAbout", "&About", QKeySequence(Qt::Key_F1), &MainWindow::mnuQuestionAbout_Click},
         }},
     };
+    // clang-format on
 
     for (const Menu &m : menus) {
         auto *menu = new QMenu(QString::fromLatin1(m.caption), this);
@@ -163,7 +166,7 @@ void MainWindow::connectHandlers()
     for (const PaletteToggle &toggle : paletteToggles)
         connect(toggle.button, &QToolButton::toggled, this, [this, toggle] { paletteToggle_Click(toggle); });
     connect(centralWidget()->findChild<QPushButton *>(QStringLiteral("cmdPickColor")), &QPushButton::clicked, this,
-            &MainWindow::cmdPickColor_Click);
+        &MainWindow::cmdPickColor_Click);
 
     dragDrop = new SamplePageDragDrop(toolkit, this);
     dragDrop->attach(colShow, false);
@@ -178,7 +181,7 @@ void MainWindow::connectHandlers()
         }
     });
     connect(dragDrop, &SamplePageDragDrop::contextMenuRequested, this,
-            [this](QWidget *, QPoint globalPos) { samplePart_MouseUp(globalPos); });
+        [this](QWidget *, QPoint globalPos) { samplePart_MouseUp(globalPos); });
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -454,7 +457,7 @@ void MainWindow::cmdPickColor_Click()
         return;
     if (result.outcome == ColorDialogResult::Failed) {
         toolkit.showMessage(QStringLiteral("Error ") + QString::number(result.errorNumber)
-                            + QStringLiteral(" selecting color.\r\n") + result.description);
+            + QStringLiteral(" selecting color.\r\n") + result.description);
         return;
     }
     dialogColor = result.color;

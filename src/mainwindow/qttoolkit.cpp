@@ -31,8 +31,9 @@ void QtToolkit::releaseAfterPress(QWidget *control, Qt::MouseButtons buttons)
     const QPointF global = QCursor::pos();
     for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
         if (buttons & button)
-            QCoreApplication::postEvent(control, new QMouseEvent(QEvent::MouseButtonRelease, control->mapFromGlobal(global),
-                                                                 global, button, Qt::NoButton, Qt::NoModifier));
+            QCoreApplication::postEvent(control,
+                new QMouseEvent(QEvent::MouseButtonRelease, control->mapFromGlobal(global), global, button,
+                    Qt::NoButton, Qt::NoModifier));
     }
 }
 

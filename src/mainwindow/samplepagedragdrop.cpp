@@ -22,8 +22,7 @@ QByteArray processTag()
 SamplePageDragDrop::SamplePageDragDrop(Toolkit &toolkit, QObject *parent)
     : QObject(parent)
     , toolkit(toolkit)
-{
-}
+{ }
 
 void SamplePageDragDrop::attach(QWidget *control, bool contextMenu)
 {
@@ -97,7 +96,6 @@ bool SamplePageDragDrop::eventFilter(QObject *watched, QEvent *event)
         emit dropped(dragged, control);
         return true;
     }
-    default:
-        return false;
+    default: return false;
     }
 }

@@ -5,8 +5,7 @@
 
 FieldReader::FieldReader(QByteArray text)
     : data(std::move(text))
-{
-}
+{ }
 
 std::optional<LoadError> FieldReader::open(const QString &path, std::optional<FieldReader> *reader)
 {

@@ -13,7 +13,9 @@ class Palette
 {
 public:
     Palette() = default;
-    explicit Palette(QList<Rgb> colors) : members(std::move(colors)) {}
+    explicit Palette(QList<Rgb> colors)
+        : members(std::move(colors))
+    { }
 
     /// Reads exactly `count` colours (three numbers each) from a palette file; anything
     /// after them is never read. On failure the palette is left as it was.
