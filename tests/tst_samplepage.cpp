@@ -11,12 +11,7 @@ Q_DECLARE_METATYPE(Rgb)
 
 namespace {
 
-const SampleColors defaults{{255, 255, 255}, {0, 0, 0}, {230, 0, 0}, {79, 16, 128}};
-
-bool operator==(const SampleColors &a, const SampleColors &b)
-{
-    return a.back == b.back && a.text == b.text && a.link == b.link && a.vlink == b.vlink;
-}
+const SampleColors defaults = designedSampleDefaults;
 
 } // namespace
 

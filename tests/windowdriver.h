@@ -8,6 +8,9 @@
 #include <QToolButton>
 #include <memory>
 
+// The sample page's colours as designed.
+inline const SampleColors designedSampleDefaults{{255, 255, 255}, {0, 0, 0}, {230, 0, 0}, {79, 16, 128}};
+
 // Drives the real main window as a user would, and checks what every view shows.
 class WindowDriver
 {

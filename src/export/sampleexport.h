@@ -11,6 +11,8 @@ struct SampleColors
     Rgb text;
     Rgb link;
     Rgb vlink;
+
+    friend bool operator==(const SampleColors &, const SampleColors &) = default;
 };
 
 /// One line of CSS rules: body text and background, link, visited link.

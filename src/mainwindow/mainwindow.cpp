@@ -34,10 +34,9 @@ const char *const fieldNames[9] = {
 // clang-format on
 const char *const sliderNames[3] = {"redSlide", "greenSlide", "blueSlide"};
 
-const Rgb defaultText{0, 0, 0};
-const Rgb defaultBack{255, 255, 255};
-const Rgb defaultLink{230, 0, 0};
-const Rgb defaultVLink{79, 16, 128};
+// The sample page as it starts: white, black text, a strong red link, a violet visited link.
+const SampleColors defaultSamples{
+    .back = {255, 255, 255}, .text = {0, 0, 0}, .link = {230, 0, 0}, .vlink = {79, 16, 128}};
 
 QColor colorOf(Rgb c)
 {
@@ -381,9 +380,8 @@ void MainWindow::paletteToggle_Click(const PaletteToggle &toggle)
 
 void MainWindow::SetDefaultSampleColors()
 {
-    const Rgb defaults[4] = {defaultBack, defaultText, defaultLink, defaultVLink};
-    for (int i = 0; i < 4; ++i)
-        showSampleColor(sampleParts[i], defaults[i]);
+    for (const SamplePart &part : sampleParts)
+        showSampleColor(part, defaultSamples.*part.triple);
 }
 
 void MainWindow::showSampleColor(const SamplePart &part, Rgb color)
