@@ -123,28 +123,21 @@ void ConversionsTest::percentOf()
 
 void ConversionsTest::lenientDecimal_data()
 {
+    // The everyday cases are typed through the real fields in the window tests; these are
+    // the corners of the reading itself.
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("value");
-    QTest::newRow("plain") << "128" << 128.0;
-    QTest::newRow("blanks inside") << "1 2 8" << 128.0;
     QTest::newRow("tab and line feed") << "\t1\n28" << 128.0;
-    QTest::newRow("trailing letters") << "12abc" << 12.0;
-    QTest::newRow("letters only") << "abc" << 0.0;
-    QTest::newRow("empty") << "" << 0.0;
-    QTest::newRow("half") << "2.5" << 2.5;
     QTest::newRow("leading point") << ".5" << 0.5;
     QTest::newRow("comma is no point") << "2,5" << 2.0;
-    QTest::newRow("exponent") << "1E2" << 100.0;
     QTest::newRow("lower exponent with sign") << "25e+1" << 250.0;
     QTest::newRow("exponent without digits") << "7E" << 7.0;
     QTest::newRow("negative") << "-5" << -5.0;
     QTest::newRow("plus sign") << "+7" << 7.0;
     QTest::newRow("sign only") << "-" << 0.0;
-    QTest::newRow("hex prefix") << "&HFF" << 255.0;
     QTest::newRow("hex prefix lower case") << "&hff" << 255.0;
     QTest::newRow("octal prefix") << "&O17" << 15.0;
     QTest::newRow("ampersand alone") << "&" << 0.0;
-    QTest::newRow("huge") << "40000" << 40000.0;
     QTest::newRow("overflow") << "1E400" << std::numeric_limits<double>::infinity();
     QTest::newRow("negative overflow") << "-1E400" << -std::numeric_limits<double>::infinity();
     QTest::newRow("underflow") << "1E-400" << 0.0;
@@ -223,15 +216,9 @@ void ConversionsTest::percentReading_data()
     QTest::addColumn<double>("percent");
     const QLocale english = QLocale::c();
     const QLocale german(QLocale::German, QLocale::Germany);
-    QTest::newRow("plain") << "50" << english << 50.0;
     QTest::newRow("blanks around") << "  50.5 " << english << 50.5;
     QTest::newRow("german comma") << "50,19608" << german << 50.19608;
-    QTest::newRow("percent sign") << "50%" << english << 50.0;
     QTest::newRow("german leading number") << "12,5abc" << german << 12.5;
-    QTest::newRow("empty") << "" << english << 0.0;
-    QTest::newRow("letters") << "abc" << english << 0.0;
-    QTest::newRow("negative") << "-0.2" << english << -0.2;
-    QTest::newRow("huge") << "20000" << english << 20000.0;
 }
 
 void ConversionsTest::percentReading()

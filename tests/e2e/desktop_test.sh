@@ -64,10 +64,14 @@ type_into() {
 
 # Reads a view as a user would: select all of it, copy, read the clipboard.
 read_view() {
-    click "$1"
-    xdotool key ctrl+a ctrl+c
-    sleep 0.2
-    xclip -o -selection clipboard 2>/dev/null
+    local text=
+    for _ in 1 2 3; do
+        click "$1"
+        xdotool key ctrl+a ctrl+c
+        sleep 0.2
+        text=$(xclip -o -selection clipboard 2>/dev/null) && [ -n "$text" ] && break
+    done
+    printf '%s' "$text"
 }
 
 # Starts the program, with environment settings as arguments (NAME=value ...).
@@ -88,9 +92,9 @@ stop_program() {
     APP_PID=
 }
 
-# Waits up to two seconds for a visible window with this exact title other than the main one.
+# Waits up to five seconds for a visible window with this exact title other than the main one.
 other_window() {
-    for _ in $(seq 20); do
+    for _ in $(seq 50); do
         for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
             [ "$id" != "${MAIN_WINDOW:-}" ] && { echo "$id"; return 0; }
         done
