@@ -36,9 +36,9 @@ const Control table[] = {
     {Field,         "bluePercent",  "rgbPercent",   840,  240,  375,  285, "0"},
     {ReadOnlyField, "percentShow",  "rgbPercent",  1320,  240, 1695,  285},
 
-    {Field,         "redHex",       "rgbHex",       120,  240,  375,  285, "0"},
-    {Field,         "greenHex",     "rgbHex",       480,  240,  375,  285, "0"},
-    {Field,         "blueHex",      "rgbHex",       840,  240,  375,  285, "0"},
+    {WhiteField,    "redHex",       "rgbHex",       120,  240,  375,  285, "0"},
+    {WhiteField,    "greenHex",     "rgbHex",       480,  240,  375,  285, "0"},
+    {WhiteField,    "blueHex",      "rgbHex",       840,  240,  375,  285, "0"},
     {ReadOnlyField, "hexShow",      "rgbHex",      1320,  240, 1695,  285},
 
     {Field,         "txtRgbName",   "rgbName",      120,  240, 1332,  288},
@@ -82,6 +82,8 @@ QWidget *makeField(const Control &c)
     if (c.kind == ReadOnlyField) {
         field->setReadOnly(true);
         setBackground(field, readOnlyGrey);
+    } else if (c.kind == WhiteField) {
+        setBackground(field, Qt::white);
     }
     return field;
 }
@@ -144,6 +146,7 @@ QWidget *make(const Control &c)
     switch (c.kind) {
     case Frame: return new QGroupBox(QString::fromLatin1(c.text));
     case Field:
+    case WhiteField:
     case ReadOnlyField: return makeField(c);
     case Label:
     case LinkLabel: return makeLabel(c);

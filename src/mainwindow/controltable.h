@@ -11,6 +11,7 @@ namespace ControlTable {
 enum class Kind {
     Frame, // titled group box
     Field, // editable one-line text box
+    WhiteField, // editable, with an explicit white background
     ReadOnlyField, // selectable, light grey
     Label, // transparent, on the sample page
     LinkLabel, // a label in the underlined link font
