@@ -8,6 +8,7 @@
 #include <QTest>
 
 Q_DECLARE_METATYPE(Rgb)
+Q_DECLARE_METATYPE(SampleColors)
 
 namespace {
 
@@ -25,8 +26,8 @@ private slots:
     void cleanup();
 
     void startsWithDefaults();
-    void swatchOntoVisitedLink();
-    void swatchOntoBackground();
+    void swatchOntoPart_data();
+    void swatchOntoPart();
     void partOntoSwatch_data();
     void partOntoSwatch();
     void partAlreadyShownStillSynchronises();
@@ -65,28 +66,32 @@ void SamplePageTest::startsWithDefaults()
     QCOMPARE(ui->shownColor("txtVLink"), QColor(79, 16, 128));
 }
 
-void SamplePageTest::swatchOntoVisitedLink()
+void SamplePageTest::swatchOntoPart_data()
 {
-    ui->setColor({18, 52, 86});
-    ui->drag(ui->control("colShow"), ui->control("txtVLink"));
-    SampleColors expected = defaults;
-    expected.vlink = {18, 52, 86};
-    QVERIFY(ui->window->sampleColors() == expected);
-    QCOMPARE(ui->shownColor("txtVLink"), QColor(18, 52, 86));
-    QCOMPARE(ui->shownColor("picBack"), QColor(255, 255, 255));
-    VERIFY_VIEWS(*ui, Rgb({18, 52, 86}));
+    QTest::addColumn<QString>("part");
+    QTest::addColumn<Rgb>("color");
+    QTest::addColumn<SampleColors>("after");
+    SampleColors vlink = defaults;
+    vlink.vlink = {18, 52, 86};
+    SampleColors back = defaults;
+    back.back = {1, 2, 3};
+    QTest::newRow("visited link") << "txtVLink" << Rgb{18, 52, 86} << vlink;
+    QTest::newRow("background") << "picBack" << Rgb{1, 2, 3} << back;
 }
 
-void SamplePageTest::swatchOntoBackground()
+void SamplePageTest::swatchOntoPart()
 {
-    ui->setColor({1, 2, 3});
-    ui->drag(ui->control("colShow"), ui->control("picBack"));
-    SampleColors expected = defaults;
-    expected.back = {1, 2, 3};
-    QVERIFY(ui->window->sampleColors() == expected);
-    QCOMPARE(ui->shownColor("picBack"), QColor(1, 2, 3));
-    QCOMPARE(ui->shownColor("txtLink"), QColor(230, 0, 0));
-    VERIFY_VIEWS(*ui, Rgb({1, 2, 3}));
+    QFETCH(QString, part);
+    QFETCH(Rgb, color);
+    QFETCH(SampleColors, after);
+    ui->setColor(color);
+    ui->drag(ui->control("colShow"), ui->control(qPrintable(part)));
+    QVERIFY(ui->window->sampleColors() == after);
+    const std::pair<const char *, Rgb> shown[]
+        = {{"picBack", after.back}, {"txtText", after.text}, {"txtLink", after.link}, {"txtVLink", after.vlink}};
+    for (const auto &[name, rgb] : shown)
+        QCOMPARE(ui->shownColor(name), QColor(rgb.red, rgb.green, rgb.blue));
+    VERIFY_VIEWS(*ui, color);
 }
 
 void SamplePageTest::partOntoSwatch_data()

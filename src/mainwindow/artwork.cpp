@@ -9,17 +9,22 @@ namespace {
 
 using Drawing = std::function<void(QPainter &)>;
 
-// Draws in a 16 x 16 coordinate system at the given scale.
-QPixmap render16(const Drawing &draw, int scale)
+// Draws in a coordinate system of the picture's logical size, at the given scale.
+QPixmap render(QSize size, qreal scale, const QColor &background, const Drawing &draw)
 {
-    QPixmap pixmap(16 * scale, 16 * scale);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap(size * scale);
+    pixmap.fill(background);
     QPainter painter(&pixmap);
     painter.scale(scale, scale);
     draw(painter);
     painter.end();
     pixmap.setDevicePixelRatio(scale);
     return pixmap;
+}
+
+QPixmap render16(const Drawing &draw, int scale)
+{
+    return render(QSize(16, 16), scale, Qt::transparent, draw);
 }
 
 void addBothScales(QIcon &icon, const Drawing &draw, QIcon::Mode mode, QIcon::State state)
@@ -167,14 +172,7 @@ QIcon windowIcon()
 
 QPixmap discs(qreal devicePixelRatio)
 {
-    QPixmap pixmap(QSize(54, 52) * devicePixelRatio);
-    pixmap.fill(Qt::white);
-    QPainter painter(&pixmap);
-    painter.scale(devicePixelRatio, devicePixelRatio);
-    drawDiscs(painter);
-    painter.end();
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    return pixmap;
+    return render(QSize(54, 52), devicePixelRatio, Qt::white, drawDiscs);
 }
 
 } // namespace Artwork
