@@ -159,7 +159,7 @@ QWidget *make(const Control &c)
     return nullptr;
 }
 
-// The design's fonts are narrower than most systems' default; a label shrinks its font
+// The window's layout was made for MS Sans Serif, narrower than most systems' UI font; a label shrinks its font
 // until its caption fits, so that nothing is cut off whatever font the system offers.
 void fitCaption(QLabel *label)
 {
