@@ -1,5 +1,7 @@
 #include "controltable.h"
 
+#include "picturebox.h"
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -100,15 +102,6 @@ QWidget *makeLabel(const Control &c)
     return label;
 }
 
-QWidget *makePicture()
-{
-    auto *picture = new QWidget;
-    picture->setAutoFillBackground(true);
-    // Reached by Tab, but a press on it starts a drag rather than taking the focus.
-    picture->setFocusPolicy(Qt::TabFocus);
-    return picture;
-}
-
 QWidget *makeSlider()
 {
     auto *slider = new QScrollBar(Qt::Vertical);
@@ -150,7 +143,7 @@ QWidget *make(const Control &c)
     case ReadOnlyField: return makeField(c);
     case Label:
     case LinkLabel: return makeLabel(c);
-    case Picture: return makePicture();
+    case Picture: return new PictureBox;
     case Slider: return makeSlider();
     case Toggle: return makeToggle(c);
     case Button: return new QPushButton(QString::fromLatin1(c.text));
