@@ -1,5 +1,6 @@
 #include "windowdriver.h"
 
+#include "mainwindow/picturebox.h"
 #include "values/notationtexts.h"
 
 #include <QApplication>
@@ -93,9 +94,7 @@ Rgb WindowDriver::color() const
 
 QColor WindowDriver::shownColor(const char *part) const
 {
-    const QWidget *widget = control(part);
-    return widget->palette().color(
-        qstrcmp(part, "picBack") == 0 || qstrcmp(part, "colShow") == 0 ? QPalette::Window : QPalette::WindowText);
+    return ::shownColor(control(part));
 }
 
 QString WindowDriver::mismatch(Rgb expected) const

@@ -2,6 +2,7 @@
 
 #include "artwork.h"
 #include "controltable.h"
+#include "picturebox.h"
 #include "samplepagedragdrop.h"
 #include "toolkit.h"
 #include "../help/aboutwindow.h"
@@ -41,6 +42,11 @@ const SampleColors defaultSamples{
 QColor colorOf(Rgb c)
 {
     return QColor(c.red, c.green, c.blue);
+}
+
+std::array<double, 3> componentsOf(Rgb c)
+{
+    return {double(c.red), double(c.green), double(c.blue)};
 }
 
 } // namespace
@@ -239,9 +245,7 @@ void MainWindow::UpdateColor(ColorSource source)
     writeViews(color, texts);
     internChange = false;
 
-    QPalette swatch = colShow->palette();
-    swatch.setColor(QPalette::Window, colorOf(color));
-    colShow->setPalette(swatch);
+    setShownColor(colShow, colorOf(color));
     byteShow->setText(texts.byteShow);
     percentShow->setText(texts.percentShow);
     hexShow->setText(texts.hexShow);
@@ -258,15 +262,12 @@ std::array<double, 3> MainWindow::readColor(ColorSource source) const
         // A text that names no colour keeps the current one.
         Rgb color = sliderColor();
         names.FindColorByName(txtRgbName->text(), color);
-        return {double(color.red), double(color.green), double(color.blue)};
+        return componentsOf(color);
     }
-    case SourceDialog: {
-        const Rgb color = Rgb::fromPacked(dialogColor);
-        return {double(color.red), double(color.green), double(color.blue)};
-    }
+    case SourceDialog: return componentsOf(Rgb::fromPacked(dialogColor));
     case SourceSliders: break;
     }
-    return {double(sliders[0]->value()), double(sliders[1]->value()), double(sliders[2]->value())};
+    return componentsOf(sliderColor());
 }
 
 std::array<double, 3> MainWindow::readNotation(ColorSource notation) const
@@ -387,9 +388,7 @@ void MainWindow::SetDefaultSampleColors()
 void MainWindow::showSampleColor(const SamplePart &part, Rgb color)
 {
     samples.*part.triple = color;
-    QPalette palette = part.control->palette();
-    palette.setColor(part.control == sampleParts[0].control ? QPalette::Window : QPalette::WindowText, colorOf(color));
-    part.control->setPalette(palette);
+    setShownColor(part.control, colorOf(color));
 }
 
 SampleColors MainWindow::sampleColors() const

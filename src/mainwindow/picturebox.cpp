@@ -11,6 +11,27 @@ PictureBox::PictureBox(QWidget *parent)
     setFocusPolicy(Qt::TabFocus);
 }
 
+namespace {
+
+QPalette::ColorRole shownColorRole(const QWidget *control)
+{
+    return qobject_cast<const PictureBox *>(control) ? QPalette::Window : QPalette::WindowText;
+}
+
+} // namespace
+
+QColor shownColor(const QWidget *control)
+{
+    return control->palette().color(shownColorRole(control));
+}
+
+void setShownColor(QWidget *control, const QColor &color)
+{
+    QPalette palette = control->palette();
+    palette.setColor(shownColorRole(control), color);
+    control->setPalette(palette);
+}
+
 void PictureBox::paintEvent(QPaintEvent *)
 {
     if (!hasFocus())

@@ -14,3 +14,11 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
 };
+
+// A sample part or the swatch shows its colour as a picture box's background or a label's text.
+
+/// The colour a control shows.
+QColor shownColor(const QWidget *control);
+
+/// Makes a control show a colour.
+void setShownColor(QWidget *control, const QColor &color);

@@ -1,5 +1,8 @@
 #include "qttoolkit.h"
 
+#include "picturebox.h"
+#include "../values/rgb.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
@@ -53,8 +56,8 @@ ColorDialogResult QtToolkit::pickColor()
     if (!chosen.isValid())
         return {ColorDialogResult::Failed, 0, 1, QStringLiteral("The dialog returned no valid colour.")};
     lastDialogColor = chosen;
-    const quint32 packed = quint32(chosen.red()) + 256u * quint32(chosen.green()) + 65536u * quint32(chosen.blue());
-    return {ColorDialogResult::Confirmed, packed, 0, {}};
+    const Rgb color{quint8(chosen.red()), quint8(chosen.green()), quint8(chosen.blue())};
+    return {ColorDialogResult::Confirmed, color.packed(), 0, {}};
 }
 
 bool QtToolkit::setClipboardText(const QString &text)
@@ -77,8 +80,7 @@ void QtToolkit::startDrag(QWidget *source, QMimeData *data)
     drag->setMimeData(data);
     // A small image of what is dragged: the source's own colour.
     QPixmap image(16, 16);
-    const QPalette::ColorRole role = source->autoFillBackground() ? QPalette::Window : QPalette::WindowText;
-    image.fill(source->palette().color(role));
+    image.fill(shownColor(source));
     drag->setPixmap(image);
     drag->exec(Qt::CopyAction);
 }
