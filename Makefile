@@ -39,7 +39,8 @@ test: build build-sanitize fuzz
 	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure
 
 screenshot: build
-	QT_QPA_PLATFORM=offscreen ./build/tests/screenshot docs/screenshot.png
+	cmake --build build --target screenshot
+	QT_QPA_PLATFORM=offscreen ./build/screenshot docs/screenshot.png
 
 clean:
 	rm -rf build build-sanitize build-fuzz

@@ -10,13 +10,13 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Rusket"));
 
     QtToolkit toolkit;
-    MainWindow frmMain(toolkit);
-    if (const std::optional<LoadError> error = frmMain.Form_Load()) {
+    MainWindow window(toolkit);
+    if (const std::optional<LoadError> error = window.loadData()) {
         const QString report = QStringLiteral("Rusket cannot start: ") + error->text();
         std::fprintf(stderr, "%s\n", qPrintable(report));
         toolkit.showMessage(report);
         return 1;
     }
-    frmMain.show();
+    window.show();
     return app.exec();
 }

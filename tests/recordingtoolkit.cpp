@@ -28,7 +28,6 @@ bool RecordingToolkit::setClipboardText(const QString &text)
     if (clipboardFails)
         return false;
     clipboard = text;
-    ++clipboardWrites;
     return true;
 }
 

@@ -30,7 +30,6 @@ public:
     QList<ColorDialogResult> dialogAnswers; // answered front first; none left means cancel
     int dialogsShown = 0;
     QString clipboard = QStringLiteral("held by another program");
-    int clipboardWrites = 0;
     bool clipboardFails = false;
     QString folder = QStringLiteral(RUSKET_DATA_DIR);
     QList<QWidget *> dragSources;

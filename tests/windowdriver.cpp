@@ -4,6 +4,7 @@
 #include "values/notationtexts.h"
 
 #include <QApplication>
+#include <QStyleHints>
 #include <QTest>
 
 namespace {
@@ -22,10 +23,15 @@ void quietOffscreenLimits(QtMsgType type, const QMessageLogContext &context, con
 
 WindowDriver::WindowDriver()
 {
-    if (!testLogger)
+    if (!testLogger) {
         testLogger = qInstallMessageHandler(quietOffscreenLimits);
+        // One font, one style and a steady cursor, so that the window renders the same every time.
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QGuiApplication::styleHints()->setCursorFlashTime(0);
+    }
     window = std::make_unique<MainWindow>(toolkit);
-    if (std::optional<LoadError> error = window->Form_Load())
+    if (std::optional<LoadError> error = window->loadData())
         qFatal("start-up failed: %s", qPrintable(error->text()));
     window->show();
     window->activateWindow();
@@ -86,10 +92,8 @@ void WindowDriver::setColor(Rgb color)
 
 Rgb WindowDriver::color() const
 {
-    const QScrollBar *r = control<QScrollBar>("redSlide");
-    const QScrollBar *g = control<QScrollBar>("greenSlide");
-    const QScrollBar *b = control<QScrollBar>("blueSlide");
-    return {quint8(r->value()), quint8(g->value()), quint8(b->value())};
+    return {quint8(slider("redSlide")->value()), quint8(slider("greenSlide")->value()),
+        quint8(slider("blueSlide")->value())};
 }
 
 QColor WindowDriver::shownColor(const char *part) const
@@ -100,32 +104,29 @@ QColor WindowDriver::shownColor(const char *part) const
 QString WindowDriver::mismatch(Rgb expected) const
 {
     const NotationTexts texts = NotationTexts::of(expected, QLocale());
-    const QStringList expectedNames = names.FindNamesByColor(expected);
+    const QStringList expectedNames = names.findNamesByColor(expected);
     QStringList differences;
     const auto expect = [&](const char *name, const QString &shown, const QString &wanted) {
         if (shown != wanted)
             differences.append(QStringLiteral("%1 shows '%2', expected '%3'").arg(QLatin1String(name), shown, wanted));
     };
-    const char *const rows[3][3] = {{"redByte", "greenByte", "blueByte"}, {"redPercent", "greenPercent", "bluePercent"},
-        {"redHex", "greenHex", "blueHex"}};
-    const char *const sliders[3] = {"redSlide", "greenSlide", "blueSlide"};
     for (int i = 0; i < 3; ++i) {
-        expect(rows[0][i], field(rows[0][i])->text(), texts.byte[i]);
-        expect(rows[1][i], field(rows[1][i])->text(), texts.percent[i]);
-        expect(rows[2][i], field(rows[2][i])->text(), texts.hex[i]);
-        expect(sliders[i], QString::number(control<QScrollBar>(sliders[i])->value()), texts.byte[i]);
+        expect(fieldNames[i], field(fieldNames[i])->text(), texts.byte[i]);
+        expect(fieldNames[3 + i], field(fieldNames[3 + i])->text(), texts.percent[i]);
+        expect(fieldNames[6 + i], field(fieldNames[6 + i])->text(), texts.hex[i]);
+        expect(sliderNames[i], QString::number(slider(sliderNames[i])->value()), texts.byte[i]);
     }
     expect("byteShow", field("byteShow")->text(), texts.byteShow);
     expect("percentShow", field("percentShow")->text(), texts.percentShow);
     expect("hexShow", field("hexShow")->text(), texts.hexShow);
     expect("txtRgbName", field("txtRgbName")->text(), expectedNames.value(0));
-    expect("txtRgbMore", field("txtRgbMore")->text(), ColorNameTable::JoinNames(expectedNames));
+    expect("txtRgbMore", field("txtRgbMore")->text(), ColorNameTable::joinFurtherNames(expectedNames));
     expect("colShow", shownColor("colShow").name(), QColor(expected.red, expected.green, expected.blue).name());
     expect("chkNetscape", toggle("chkNetscape")->isChecked() ? "checked" : "unchecked",
         netscape.contains(expected) ? "checked" : "unchecked");
     expect("chkWindows", toggle("chkWindows")->isChecked() ? "checked" : "unchecked",
         windows.contains(expected) ? "checked" : "unchecked");
-    if (window->internChangeSet() || window->someChangeSet())
+    if (window->isWritingViews() || window->hasPendingEdit())
         differences.append(QStringLiteral("a flag is still set"));
     return differences.join(QStringLiteral("; "));
 }

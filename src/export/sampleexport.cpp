@@ -1,18 +1,19 @@
-#include "sampleexport.h"
+#include "export/sampleexport.h"
 
-#include "../values/conversions.h"
+#include "values/conversions.h"
 
 namespace {
 
 QString rgbFunction(Rgb c)
 {
-    return QStringLiteral("rgb(") + NumberText(c.red) + u',' + NumberText(c.green) + u',' + NumberText(c.blue) + u')';
+    return QStringLiteral("rgb(") + QString::number(c.red) + u',' + QString::number(c.green) + u','
+        + QString::number(c.blue) + u')';
 }
 
 QString hexAttribute(const char *name, Rgb c)
 {
-    return u' ' + QLatin1String(name) + QStringLiteral("=\"#") + ByteToHex(c.red) + ByteToHex(c.green)
-        + ByteToHex(c.blue) + u'"';
+    return u' ' + QLatin1String(name) + QStringLiteral("=\"#") + byteToHex(c.red) + byteToHex(c.green)
+        + byteToHex(c.blue) + u'"';
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../values/rgb.h"
+#include "values/rgb.h"
 
 #include <QString>
 

@@ -2,11 +2,11 @@
 
 #include <QWidget>
 
-// The About window: a picture and one paragraph on white, fixed in size. It has no logic.
+// The About window: a picture and one paragraph, fixed in size. It has no logic.
 class AboutWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit AboutWindow(QWidget *parent = nullptr);
+    explicit AboutWindow(const QPixmap &picture, QWidget *parent = nullptr);
 };

@@ -1,4 +1,4 @@
-#include "infotext.h"
+#include "help/infotext.h"
 
 #include "rusketversion.h"
 

@@ -1,6 +1,7 @@
-#include "controltable.h"
+#include "mainwindow/controltable.h"
 
-#include "picturebox.h"
+#include "mainwindow/picturebox.h"
+#include "values/twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -8,7 +9,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
-#include <cmath>
 
 namespace ControlTable {
 namespace {
@@ -166,8 +166,8 @@ void fitCaption(QLabel *label)
 QRect geometryOf(const Control &c)
 {
     if (c.kind == Line)
-        return QRect(pixels(c.left), pixels(c.top), 1, pixels(c.height));
-    return QRect(pixels(c.left), pixels(c.top), pixels(c.width), pixels(c.height));
+        return QRect(twipsToPixels(c.left), twipsToPixels(c.top), 1, twipsToPixels(c.height));
+    return QRect(twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width), twipsToPixels(c.height));
 }
 
 } // namespace
@@ -180,11 +180,6 @@ std::span<const Control> controls()
 std::span<const char *const> tabOrder()
 {
     return keyboardOrder;
-}
-
-int pixels(int twips)
-{
-    return int(std::lround(twips / 15.0));
 }
 
 void build(QWidget *clientArea)

@@ -36,9 +36,6 @@ std::span<const Control> controls();
 /// Names in keyboard order; frames and labels stay in for reading, but take no focus.
 std::span<const char *const> tabOrder();
 
-/// Twips to device-independent pixels.
-int pixels(int twips);
-
 /// Creates every control as a child of `clientArea`, named as designed.
 void build(QWidget *clientArea);
 

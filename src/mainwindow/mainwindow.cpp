@@ -1,16 +1,17 @@
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 
-#include "artwork.h"
-#include "controltable.h"
-#include "picturebox.h"
-#include "samplepagedragdrop.h"
-#include "toolkit.h"
-#include "../help/aboutwindow.h"
-#include "../help/infotext.h"
-#include "../values/conversions.h"
-#include "../values/entryreading.h"
-#include "../values/notationtexts.h"
-#include "../values/rangecheck.h"
+#include "mainwindow/artwork.h"
+#include "mainwindow/controltable.h"
+#include "mainwindow/picturebox.h"
+#include "mainwindow/samplepagedragdrop.h"
+#include "mainwindow/toolkit.h"
+#include "help/aboutwindow.h"
+#include "help/infotext.h"
+#include "values/conversions.h"
+#include "values/entryreading.h"
+#include "values/notationtexts.h"
+#include "values/rangecheck.h"
+#include "values/twips.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -63,7 +64,7 @@ MainWindow::MainWindow(Toolkit &toolkit, QWidget *parent)
         | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
     auto *clientArea = new QWidget;
-    clientArea->setFixedSize(ControlTable::pixels(5124), ControlTable::pixels(4200));
+    clientArea->setFixedSize(twipsToPixels(5124), twipsToPixels(4200));
     QFont dialogFont = clientArea->font();
     dialogFont.setPointSizeF(8);
     clientArea->setFont(dialogFont);
@@ -92,17 +93,16 @@ void MainWindow::findControls()
         {qobject_cast<QToolButton *>(control("chkWindows")), &windows}}};
     sampleParts = {{{control("picBack"), &SampleColors::back}, {control("txtText"), &SampleColors::text},
         {control("txtLink"), &SampleColors::link}, {control("txtVLink"), &SampleColors::vlink}}};
-    txtRgbName = qobject_cast<QLineEdit *>(control("txtRgbName"));
-    txtRgbMore = qobject_cast<QLineEdit *>(control("txtRgbMore"));
-    byteShow = qobject_cast<QLineEdit *>(control("byteShow"));
-    percentShow = qobject_cast<QLineEdit *>(control("percentShow"));
-    hexShow = qobject_cast<QLineEdit *>(control("hexShow"));
-    colShow = control("colShow");
-    slideLock = qobject_cast<QToolButton *>(control("slideLock"));
+    nameField = qobject_cast<QLineEdit *>(control("txtRgbName"));
+    furtherNamesField = qobject_cast<QLineEdit *>(control("txtRgbMore"));
+    combinedTexts = {qobject_cast<QLineEdit *>(control("byteShow")), qobject_cast<QLineEdit *>(control("percentShow")),
+        qobject_cast<QLineEdit *>(control("hexShow"))};
+    swatch = control("colShow");
+    lockToggle = qobject_cast<QToolButton *>(control("slideLock"));
 
     paletteToggles[0].button->setIcon(Artwork::paletteToggleIcon(Artwork::Emblem::ColorCube));
     paletteToggles[1].button->setIcon(Artwork::paletteToggleIcon(Artwork::Emblem::SixteenColors));
-    slideLock->setIcon(Artwork::slideLockIcon());
+    lockToggle->setIcon(Artwork::slideLockIcon());
 }
 
 void MainWindow::createMenus()
@@ -124,17 +124,17 @@ void MainWindow::createMenus()
     // clang-format off
     const Menu menus[] = {
         {"mnuFile", "&File", true, {
-            {"mnuFileExit", "E&xit", {}, &MainWindow::mnuFileExit_Click},
+            {"mnuFileExit", "E&xit", {}, &MainWindow::exitProgram},
         }},
         {"mnuEdit", "&Edit", false, {
-            {"mnuEditCopyCSS", "Copy as CSS", {}, &MainWindow::mnuEditCopyCSS_Click},
-            {"mnuEditCopyHTML", "Copy as HTML", {}, &MainWindow::mnuEditCopyHTML_Click},
+            {"mnuEditCopyCSS", "Copy as CSS", {}, &MainWindow::copySampleAsCss},
+            {"mnuEditCopyHTML", "Copy as HTML", {}, &MainWindow::copySampleAsHtml},
             {"mnuEditSep", "-", {}, nullptr},
-            {"mnuEditSetDef", "Set Default", {}, &MainWindow::mnuEditSetDef_Click},
+            {"mnuEditSetDef", "Set Default", {}, &MainWindow::setDefaultSampleColors},
         }},
         {"mnuQuestion", "&?", true, {
-            {"mnuQuestionInfo", "&Info", {}, &MainWindow::mnuQuestionInfo_Click},
-            {"mnuQuestionAbout", "&About", QKeySequence(Qt::Key_F1), &MainWindow::mnuQuestionAbout_Click},
+            {"mnuQuestionInfo", "&Info", {}, &MainWindow::showInfo},
+            {"mnuQuestionAbout", "&About", QKeySequence(Qt::Key_F1), &MainWindow::showAbout},
         }},
     };
     // clang-format on
@@ -155,38 +155,38 @@ void MainWindow::createMenus()
         if (m.inMenuBar)
             menuBar()->addMenu(menu);
         else
-            mnuEdit = menu;
+            sampleMenu = menu;
     }
 }
 
 void MainWindow::connectHandlers()
 {
     for (const NotationField &field : fields) {
-        connect(field.edit, &QLineEdit::textChanged, this, &MainWindow::notationField_Change);
+        connect(field.edit, &QLineEdit::textChanged, this, &MainWindow::markFieldEdited);
         field.edit->installEventFilter(this);
     }
-    txtRgbName->installEventFilter(this);
+    nameField->installEventFilter(this);
     for (QScrollBar *slider : sliders)
-        connect(slider, &QScrollBar::valueChanged, this, [this, slider] { slide_Change(slider); });
+        connect(slider, &QScrollBar::valueChanged, this, [this, slider] { applySliderMove(slider); });
     for (const PaletteToggle &toggle : paletteToggles)
-        connect(toggle.button, &QToolButton::toggled, this, [this, toggle] { paletteToggle_Click(toggle); });
+        connect(toggle.button, &QToolButton::toggled, this, [this, toggle] { snapToPalette(toggle); });
     connect(centralWidget()->findChild<QPushButton *>(QStringLiteral("cmdPickColor")), &QPushButton::clicked, this,
-        &MainWindow::cmdPickColor_Click);
+        &MainWindow::pickColorFromDialog);
 
     dragDrop = new SamplePageDragDrop(toolkit, this);
-    dragDrop->attach(colShow, false);
+    dragDrop->attach(swatch, false);
     for (const SamplePart &part : sampleParts)
         dragDrop->attach(part.control, true);
     connect(dragDrop, &SamplePageDragDrop::dropped, this, [this](QWidget *dragged, QWidget *target) {
-        if (target == colShow)
-            return colShow_DragDrop(dragged);
+        if (target == swatch)
+            return takeSampleColor(dragged);
         for (const SamplePart &part : sampleParts) {
             if (part.control == target)
-                samplePart_DragDrop(part, dragged);
+                colorSamplePart(part, dragged);
         }
     });
     connect(dragDrop, &SamplePageDragDrop::contextMenuRequested, this,
-        [this](QWidget *, QPoint globalPos) { samplePart_MouseUp(globalPos); });
+        [this](QWidget *, QPoint globalPos) { showSampleMenu(globalPos); });
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -196,29 +196,29 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         // it is, so the edit is still pending; only a real move of the focus hands it on.
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            if (watched == txtRgbName)
-                txtRgbName_LostFocus();
+            if (watched == nameField)
+                applyTypedName();
             for (const NotationField &field : fields) {
                 if (field.edit == watched)
-                    notationField_LostFocus(field);
+                    applyFieldEdit(field);
             }
         }
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-std::optional<LoadError> MainWindow::Form_Load()
+std::optional<LoadError> MainWindow::loadData()
 {
-    if (std::optional<LoadError> error = LoadPalettes())
+    if (std::optional<LoadError> error = loadPalettes())
         return error;
-    SetDefaultSampleColors();
-    if (std::optional<LoadError> error = LoadColorNames())
+    setDefaultSampleColors();
+    if (std::optional<LoadError> error = loadColorNames())
         return error;
-    UpdateColor(SourceSliders);
+    updateColor(ColorSource::Sliders);
     return std::nullopt;
 }
 
-std::optional<LoadError> MainWindow::LoadPalettes()
+std::optional<LoadError> MainWindow::loadPalettes()
 {
     const QDir folder(toolkit.programFolder());
     if (std::optional<LoadError> error = netscape.load(folder.filePath(QStringLiteral("netscape.pal")), 216))
@@ -226,46 +226,46 @@ std::optional<LoadError> MainWindow::LoadPalettes()
     return windows.load(folder.filePath(QStringLiteral("windows.pal")), 16);
 }
 
-std::optional<LoadError> MainWindow::LoadColorNames()
+std::optional<LoadError> MainWindow::loadColorNames()
 {
     return names.load(QDir(toolkit.programFolder()).filePath(QStringLiteral("color_names.txt")));
 }
 
 // ---- The synchroniser ----
 
-void MainWindow::UpdateColor(ColorSource source)
+void MainWindow::updateColor(ColorSource source)
 {
     const std::array<double, 3> read = readColor(source);
-    internChange = true;
+    writingViews = true;
     Rgb color;
-    color.red = quint8(ValidateEntry(makeWhole(read[0]), source));
-    color.green = quint8(ValidateEntry(makeWhole(read[1]), source));
-    color.blue = quint8(ValidateEntry(makeWhole(read[2]), source));
+    color.red = quint8(validateEntry(makeWhole(read[0]), source));
+    color.green = quint8(validateEntry(makeWhole(read[1]), source));
+    color.blue = quint8(validateEntry(makeWhole(read[2]), source));
     const NotationTexts texts = NotationTexts::of(color, QLocale());
     writeViews(color, texts);
-    internChange = false;
+    writingViews = false;
 
-    setShownColor(colShow, colorOf(color));
-    byteShow->setText(texts.byteShow);
-    percentShow->setText(texts.percentShow);
-    hexShow->setText(texts.hexShow);
-    someChange = false;
+    setShownColor(swatch, colorOf(color));
+    combinedTexts[0]->setText(texts.byteShow);
+    combinedTexts[1]->setText(texts.percentShow);
+    combinedTexts[2]->setText(texts.hexShow);
+    editPending = false;
 }
 
 std::array<double, 3> MainWindow::readColor(ColorSource source) const
 {
     switch (source) {
-    case SourceByte:
-    case SourcePercent:
-    case SourceHex: return readNotation(source);
-    case SourceName: {
+    case ColorSource::Byte:
+    case ColorSource::Percent:
+    case ColorSource::Hex: return readNotation(source);
+    case ColorSource::Name: {
         // A text that names no colour keeps the current one.
         Rgb color = sliderColor();
-        names.FindColorByName(txtRgbName->text(), color);
+        names.findColorByName(nameField->text(), color);
         return componentsOf(color);
     }
-    case SourceDialog: return componentsOf(Rgb::fromPacked(dialogColor));
-    case SourceSliders: break;
+    case ColorSource::Dialog: return componentsOf(Rgb::fromPacked(dialogColor));
+    case ColorSource::Sliders: break;
     }
     return componentsOf(sliderColor());
 }
@@ -278,19 +278,19 @@ std::array<double, 3> MainWindow::readNotation(ColorSource notation) const
             continue;
         const QString text = field.edit->text();
         double value = 0;
-        if (notation == SourceByte)
+        if (notation == ColorSource::Byte)
             value = readLenientDecimal(text);
-        else if (notation == SourcePercent)
+        else if (notation == ColorSource::Percent)
             value = percentToComponent(readPercentText(text, QLocale()));
         else
-            value = HexToByte(text);
+            value = hexToByte(text);
         // Blue is a single-precision value from the start; red and green are not.
         components[field.component] = field.component == 2 ? toSinglePrecision(value) : value;
     }
     return components;
 }
 
-qint16 MainWindow::ValidateEntry(qint16 value, ColorSource notation)
+qint16 MainWindow::validateEntry(qint16 value, ColorSource notation)
 {
     const RangeCheck checked = checkRange(value, notation);
     if (!checked.message.isEmpty())
@@ -300,20 +300,20 @@ qint16 MainWindow::ValidateEntry(qint16 value, ColorSource notation)
 
 void MainWindow::writeViews(Rgb color, const NotationTexts &texts)
 {
-    const QStringList colorNames = names.FindNamesByColor(color);
-    txtRgbName->setText(colorNames.value(0));
-    txtRgbMore->setText(ColorNameTable::JoinNames(colorNames));
+    const QStringList colorNames = names.findNamesByColor(color);
+    nameField->setText(colorNames.value(0));
+    furtherNamesField->setText(ColorNameTable::joinFurtherNames(colorNames));
 
     for (const NotationField &field : fields) {
-        const auto &column = field.notation == SourceByte ? texts.byte
-            : field.notation == SourcePercent             ? texts.percent
-                                                          : texts.hex;
+        const auto &column = field.notation == ColorSource::Byte ? texts.byte
+            : field.notation == ColorSource::Percent             ? texts.percent
+                                                                 : texts.hex;
         field.edit->setText(column[field.component]);
     }
     for (int i = 0; i < 3; ++i)
         sliders[i]->setValue(color.component(i));
     for (const PaletteToggle &toggle : paletteToggles)
-        toggle.button->setChecked(CheckValueOf(toggle.palette->contains(color)) == 1);
+        toggle.button->setChecked(toggle.palette->contains(color));
 }
 
 Rgb MainWindow::sliderColor() const
@@ -321,48 +321,48 @@ Rgb MainWindow::sliderColor() const
     return {quint8(sliders[0]->value()), quint8(sliders[1]->value()), quint8(sliders[2]->value())};
 }
 
-void MainWindow::MoveSlidersTogether(int value)
+void MainWindow::moveSlidersTogether(int value)
 {
-    internChange = true;
+    writingViews = true;
     for (QScrollBar *slider : sliders)
         slider->setValue(value);
-    internChange = false;
+    writingViews = false;
 }
 
 // ---- The notation fields, the name field and the sliders ----
 
-void MainWindow::notationField_Change()
+void MainWindow::markFieldEdited()
 {
-    if (!internChange)
-        someChange = true;
+    if (!writingViews)
+        editPending = true;
 }
 
-void MainWindow::notationField_LostFocus(const NotationField &field)
+void MainWindow::applyFieldEdit(const NotationField &field)
 {
-    if (!internChange && someChange)
-        UpdateColor(field.notation);
+    if (!writingViews && editPending)
+        updateColor(field.notation);
 }
 
-void MainWindow::txtRgbName_LostFocus()
+void MainWindow::applyTypedName()
 {
-    if (!internChange)
-        UpdateColor(SourceName);
+    if (!writingViews)
+        updateColor(ColorSource::Name);
 }
 
-void MainWindow::slide_Change(QScrollBar *slider)
+void MainWindow::applySliderMove(QScrollBar *slider)
 {
-    if (internChange)
+    if (writingViews)
         return;
-    if (slideLock->isChecked())
-        MoveSlidersTogether(slider->value());
-    UpdateColor(SourceSliders);
+    if (lockToggle->isChecked())
+        moveSlidersTogether(slider->value());
+    updateColor(ColorSource::Sliders);
 }
 
 // ---- The palette toggles ----
 
-void MainWindow::paletteToggle_Click(const PaletteToggle &toggle)
+void MainWindow::snapToPalette(const PaletteToggle &toggle)
 {
-    if (internChange)
+    if (writingViews)
         return;
     if (!toggle.button->isChecked()) {
         // Only the program clears a toggle: ticking it again snaps the colour onto itself.
@@ -370,16 +370,16 @@ void MainWindow::paletteToggle_Click(const PaletteToggle &toggle)
         toggle.button->setChecked(true);
         return;
     }
-    const std::array<double, 3> typed = readNotation(SourceByte);
+    const std::array<double, 3> typed = readNotation(ColorSource::Byte);
     const Rgb snapped = toggle.palette->nearest(makeWhole(typed[0]), makeWhole(typed[1]), makeWhole(typed[2]));
     for (int i = 0; i < 3; ++i)
-        fields[i].edit->setText(NumberText(snapped.component(i)));
-    UpdateColor(SourceByte);
+        fields[i].edit->setText(QString::number(snapped.component(i)));
+    updateColor(ColorSource::Byte);
 }
 
 // ---- The sample page ----
 
-void MainWindow::SetDefaultSampleColors()
+void MainWindow::setDefaultSampleColors()
 {
     for (const SamplePart &part : sampleParts)
         showSampleColor(part, defaultSamples.*part.triple);
@@ -396,16 +396,16 @@ SampleColors MainWindow::sampleColors() const
     return samples;
 }
 
-void MainWindow::samplePart_DragDrop(const SamplePart &target, QWidget *dragged)
+void MainWindow::colorSamplePart(const SamplePart &target, QWidget *dragged)
 {
-    if (dragged != colShow)
+    if (dragged != swatch)
         return;
     // The swatch and the sliders agree after every synchronisation: the shown colour and
     // the triple are the same.
     showSampleColor(target, sliderColor());
 }
 
-void MainWindow::colShow_DragDrop(QWidget *dragged)
+void MainWindow::takeSampleColor(QWidget *dragged)
 {
     for (const SamplePart &part : sampleParts) {
         if (part.control != dragged)
@@ -414,27 +414,22 @@ void MainWindow::colShow_DragDrop(QWidget *dragged)
         // Each write is an ordinary slider change, handled before the next one.
         for (int i = 0; i < 3; ++i)
             sliders[i]->setValue(triple.component(i));
-        UpdateColor(SourceSliders);
+        updateColor(ColorSource::Sliders);
         return;
     }
 }
 
-void MainWindow::samplePart_MouseUp(QPoint globalPos)
+void MainWindow::showSampleMenu(QPoint globalPos)
 {
-    mnuEdit->popup(globalPos);
+    sampleMenu->popup(globalPos);
 }
 
-void MainWindow::mnuEditSetDef_Click()
-{
-    SetDefaultSampleColors();
-}
-
-void MainWindow::mnuEditCopyCSS_Click()
+void MainWindow::copySampleAsCss()
 {
     copyToClipboard(cssText(samples));
 }
 
-void MainWindow::mnuEditCopyHTML_Click()
+void MainWindow::copySampleAsHtml()
 {
     copyToClipboard(htmlText(samples));
 }
@@ -447,37 +442,37 @@ void MainWindow::copyToClipboard(const QString &text)
 
 // ---- The colour dialog, help and exit ----
 
-void MainWindow::cmdPickColor_Click()
+void MainWindow::pickColorFromDialog()
 {
     const ColorDialogResult result = toolkit.pickColor();
-    if (result.outcome == ColorDialogResult::Cancelled)
+    if (result.outcome == DialogOutcome::Cancelled)
         return;
-    if (result.outcome == ColorDialogResult::Failed) {
+    if (result.outcome == DialogOutcome::Failed) {
         toolkit.showMessage(QStringLiteral("Error ") + QString::number(result.errorNumber)
             + QStringLiteral(" selecting color.\r\n") + result.description);
         return;
     }
     dialogColor = result.color;
-    UpdateColor(SourceDialog);
+    updateColor(ColorSource::Dialog);
 }
 
-void MainWindow::mnuQuestionInfo_Click()
+void MainWindow::showInfo()
 {
     toolkit.showMessage(infoMessage());
 }
 
-void MainWindow::mnuQuestionAbout_Click()
+void MainWindow::showAbout()
 {
-    if (!frmAbout)
-        frmAbout = std::make_unique<AboutWindow>();
-    frmAbout->show();
-    frmAbout->raise();
-    frmAbout->activateWindow();
+    if (!about)
+        about = std::make_unique<AboutWindow>(Artwork::discs(devicePixelRatioF()));
+    about->show();
+    about->raise();
+    about->activateWindow();
 }
 
-void MainWindow::mnuFileExit_Click()
+void MainWindow::exitProgram()
 {
-    if (frmAbout)
-        frmAbout->close();
+    if (about)
+        about->close();
     QCoreApplication::exit(0);
 }

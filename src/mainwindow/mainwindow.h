@@ -1,23 +1,23 @@
 #pragma once
 
 // How data flows. The current colour lives in the views; after every synchronisation the
-// three sliders hold it exactly. Every path that changes it ends in one UpdateColor(source):
-//   - a notation field's text change sets someChange; its focus loss, with someChange set,
-//     calls UpdateColor with the field's notation (all three fields of it are read);
-//   - the name field's focus loss calls UpdateColor(SourceName);
-//   - a slider change (with "Lock sliding", all three follow first) calls UpdateColor(SourceSliders);
-//   - a palette toggle snaps the byte fields and calls UpdateColor(SourceByte);
-//   - a sample part dropped on the swatch writes the sliders, then UpdateColor(SourceSliders);
-//   - a confirmed colour dialog calls UpdateColor(SourceDialog).
-// UpdateColor reads the source, sets internChange, validates (showing range messages),
-// rewrites every view, clears internChange, paints the swatch and combined texts, and
-// clears someChange. The program's own writes raise the controls' notifications at once;
-// every field, slider and toggle handler returns early while internChange is set.
+// three sliders hold it exactly. Every path that changes it ends in one updateColor(source):
+//   - a notation field's text change sets editPending; its focus loss, with editPending set,
+//     calls updateColor with the field's notation (all three fields of it are read);
+//   - the name field's focus loss calls updateColor(ColorSource::Name);
+//   - a slider change (with "Lock sliding", all three follow first) calls updateColor(Sliders);
+//   - a palette toggle snaps the byte fields and calls updateColor(Byte);
+//   - a sample part dropped on the swatch writes the sliders, then updateColor(Sliders);
+//   - a confirmed colour dialog calls updateColor(Dialog).
+// updateColor reads the source, sets writingViews, validates (showing range messages),
+// rewrites every view, clears writingViews, paints the swatch and combined texts, and
+// clears editPending. The program's own writes raise the controls' notifications at once;
+// every field, slider and toggle handler returns early while writingViews is set.
 
-#include "../export/sampleexport.h"
-#include "../tables/colornametable.h"
-#include "../tables/palette.h"
-#include "../values/colorsource.h"
+#include "export/sampleexport.h"
+#include "tables/colornametable.h"
+#include "tables/palette.h"
+#include "values/colorsource.h"
 
 #include <QMainWindow>
 #include <array>
@@ -44,12 +44,12 @@ public:
 
     /// The start-up sequence: palettes, sample colours, names, then the first synchronisation.
     /// A data file that cannot be read stops it and is returned.
-    std::optional<LoadError> Form_Load();
+    std::optional<LoadError> loadData();
 
     SampleColors sampleColors() const;
-    bool internChangeSet() const { return internChange; }
-    bool someChangeSet() const { return someChange; }
-    AboutWindow *aboutWindow() const { return frmAbout.get(); }
+    bool isWritingViews() const { return writingViews; }
+    bool hasPendingEdit() const { return editPending; }
+    AboutWindow *aboutWindow() const { return about.get(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -76,57 +76,54 @@ private:
     void createMenus();
     void connectHandlers();
 
-    void UpdateColor(ColorSource source);
+    void updateColor(ColorSource source);
     std::array<double, 3> readColor(ColorSource source) const;
     std::array<double, 3> readNotation(ColorSource notation) const;
-    qint16 ValidateEntry(qint16 value, ColorSource notation);
+    qint16 validateEntry(qint16 value, ColorSource notation);
     void writeViews(Rgb color, const NotationTexts &texts);
     Rgb sliderColor() const;
-    void MoveSlidersTogether(int value);
+    void moveSlidersTogether(int value);
 
-    std::optional<LoadError> LoadPalettes();
-    std::optional<LoadError> LoadColorNames();
-    void SetDefaultSampleColors();
+    std::optional<LoadError> loadPalettes();
+    std::optional<LoadError> loadColorNames();
     void showSampleColor(const SamplePart &part, Rgb color);
 
-    void notationField_Change();
-    void notationField_LostFocus(const NotationField &field);
-    void txtRgbName_LostFocus();
-    void slide_Change(QScrollBar *slider);
-    void paletteToggle_Click(const PaletteToggle &toggle);
-    void samplePart_DragDrop(const SamplePart &target, QWidget *dragged);
-    void colShow_DragDrop(QWidget *dragged);
-    void samplePart_MouseUp(QPoint globalPos);
-    void cmdPickColor_Click();
-    void mnuEditCopyCSS_Click();
-    void mnuEditCopyHTML_Click();
-    void mnuEditSetDef_Click();
+    void markFieldEdited();
+    void applyFieldEdit(const NotationField &field);
+    void applyTypedName();
+    void applySliderMove(QScrollBar *slider);
+    void snapToPalette(const PaletteToggle &toggle);
+    void colorSamplePart(const SamplePart &target, QWidget *dragged);
+    void takeSampleColor(QWidget *dragged);
+    void showSampleMenu(QPoint globalPos);
+    void pickColorFromDialog();
+    void copySampleAsCss();
+    void copySampleAsHtml();
+    void setDefaultSampleColors();
     void copyToClipboard(const QString &text);
-    void mnuFileExit_Click();
-    void mnuQuestionInfo_Click();
-    void mnuQuestionAbout_Click();
+    void exitProgram();
+    void showInfo();
+    void showAbout();
 
     Toolkit &toolkit;
     ColorNameTable names;
     Palette netscape;
     Palette windows;
     SampleColors samples;
-    bool internChange = false;
-    bool someChange = false;
+    bool writingViews = false;
+    bool editPending = false;
     quint32 dialogColor = 0;
 
     std::array<NotationField, 9> fields{};
     std::array<QScrollBar *, 3> sliders{};
     std::array<PaletteToggle, 2> paletteToggles{};
     std::array<SamplePart, 4> sampleParts{};
-    QLineEdit *txtRgbName = nullptr;
-    QLineEdit *txtRgbMore = nullptr;
-    QLineEdit *byteShow = nullptr;
-    QLineEdit *percentShow = nullptr;
-    QLineEdit *hexShow = nullptr;
-    QWidget *colShow = nullptr;
-    QToolButton *slideLock = nullptr;
-    QMenu *mnuEdit = nullptr;
+    QLineEdit *nameField = nullptr;
+    QLineEdit *furtherNamesField = nullptr;
+    std::array<QLineEdit *, 3> combinedTexts{}; // rgb(), rgb(%) and ="#" texts
+    QWidget *swatch = nullptr;
+    QToolButton *lockToggle = nullptr;
+    QMenu *sampleMenu = nullptr;
     SamplePageDragDrop *dragDrop = nullptr;
-    std::unique_ptr<AboutWindow> frmAbout;
+    std::unique_ptr<AboutWindow> about;
 };

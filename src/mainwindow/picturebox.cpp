@@ -1,4 +1,4 @@
-#include "picturebox.h"
+#include "mainwindow/picturebox.h"
 
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>

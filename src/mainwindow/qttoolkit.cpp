@@ -1,7 +1,7 @@
-#include "qttoolkit.h"
+#include "mainwindow/qttoolkit.h"
 
-#include "picturebox.h"
-#include "../values/rgb.h"
+#include "mainwindow/picturebox.h"
+#include "values/rgb.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -51,13 +51,13 @@ ColorDialogResult QtToolkit::pickColor()
     QColorDialog dialog(lastDialogColor, QApplication::activeWindow());
     dialog.setOption(QColorDialog::DontUseNativeDialog);
     if (dialog.exec() != QDialog::Accepted)
-        return {ColorDialogResult::Cancelled, 0, 0, {}};
+        return {DialogOutcome::Cancelled, 0, 0, {}};
     const QColor chosen = dialog.selectedColor();
     if (!chosen.isValid())
-        return {ColorDialogResult::Failed, 0, 1, QStringLiteral("The dialog returned no valid colour.")};
+        return {DialogOutcome::Failed, 0, 1, QStringLiteral("The dialog returned no valid colour.")};
     lastDialogColor = chosen;
     const Rgb color{quint8(chosen.red()), quint8(chosen.green()), quint8(chosen.blue())};
-    return {ColorDialogResult::Confirmed, color.packed(), 0, {}};
+    return {DialogOutcome::Confirmed, color.packed(), 0, {}};
 }
 
 bool QtToolkit::setClipboardText(const QString &text)

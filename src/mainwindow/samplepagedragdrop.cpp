@@ -1,6 +1,6 @@
-#include "samplepagedragdrop.h"
+#include "mainwindow/samplepagedragdrop.h"
 
-#include "toolkit.h"
+#include "mainwindow/toolkit.h"
 
 #include <QCoreApplication>
 #include <QDropEvent>

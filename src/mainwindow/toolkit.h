@@ -6,12 +6,12 @@
 class QMimeData;
 class QWidget;
 
+enum class DialogOutcome { Confirmed, Cancelled, Failed };
+
 // What the colour dialog reported: a confirmed colour, a cancel, or a failure.
 struct ColorDialogResult
 {
-    enum Outcome { Confirmed, Cancelled, Failed };
-
-    Outcome outcome = Cancelled;
+    DialogOutcome outcome = DialogOutcome::Cancelled;
     quint32 color = 0; // packed, red in the low byte; only for Confirmed
     int errorNumber = 0; // only for Failed
     QString description; // only for Failed

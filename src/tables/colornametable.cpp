@@ -1,4 +1,4 @@
-#include "colornametable.h"
+#include "tables/colornametable.h"
 
 #include <QFileInfo>
 
@@ -39,7 +39,7 @@ std::optional<LoadError> ColorNameTable::read(FieldReader &reader, const QString
     return std::nullopt;
 }
 
-bool ColorNameTable::FindColorByName(const QString &name, Rgb &color) const
+bool ColorNameTable::findColorByName(const QString &name, Rgb &color) const
 {
     const QString key = searchKey(name);
     for (const Entry &entry : rows) {
@@ -51,7 +51,7 @@ bool ColorNameTable::FindColorByName(const QString &name, Rgb &color) const
     return false;
 }
 
-QStringList ColorNameTable::FindNamesByColor(Rgb color) const
+QStringList ColorNameTable::findNamesByColor(Rgb color) const
 {
     QStringList names;
     for (const Entry &entry : rows) {
@@ -61,7 +61,7 @@ QStringList ColorNameTable::FindNamesByColor(Rgb color) const
     return names;
 }
 
-QString ColorNameTable::JoinNames(const QStringList &names)
+QString ColorNameTable::joinFurtherNames(const QStringList &names)
 {
     QStringList further;
     for (qsizetype i = 1; i < names.size() && !names.at(i).isEmpty(); ++i)

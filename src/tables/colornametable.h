@@ -1,8 +1,8 @@
 #pragma once
 
-#include "fieldreader.h"
-#include "loaderror.h"
-#include "../values/rgb.h"
+#include "tables/fieldreader.h"
+#include "tables/loaderror.h"
+#include "values/rgb.h"
 
 #include <QList>
 #include <QString>
@@ -29,13 +29,13 @@ public:
 
     /// The colour of the first entry whose name equals the text, case and blanks ignored on
     /// both sides. Leaves `color` untouched and returns false when no entry matches.
-    bool FindColorByName(const QString &name, Rgb &color) const;
+    bool findColorByName(const QString &name, Rgb &color) const;
 
     /// The names of every entry of exactly this colour, in file order.
-    QStringList FindNamesByColor(Rgb color) const;
+    QStringList findNamesByColor(Rgb color) const;
 
     /// The names after the first, up to the first empty one, joined by ",".
-    static QString JoinNames(const QStringList &names);
+    static QString joinFurtherNames(const QStringList &names);
 
     const QList<Entry> &entries() const { return rows; }
 

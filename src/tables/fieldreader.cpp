@@ -1,4 +1,4 @@
-#include "fieldreader.h"
+#include "tables/fieldreader.h"
 
 #include <QFile>
 #include <QFileInfo>

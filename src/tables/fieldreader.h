@@ -1,7 +1,7 @@
 #pragma once
 
-#include "loaderror.h"
-#include "../values/rgb.h"
+#include "tables/loaderror.h"
+#include "values/rgb.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "palette.h"
+#include "tables/palette.h"
 
 #include <QFileInfo>
 #include <cstdlib>

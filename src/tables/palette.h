@@ -1,8 +1,8 @@
 #pragma once
 
-#include "fieldreader.h"
-#include "loaderror.h"
-#include "../values/rgb.h"
+#include "tables/fieldreader.h"
+#include "tables/loaderror.h"
+#include "values/rgb.h"
 
 #include <QList>
 #include <QString>

@@ -2,12 +2,12 @@
 
 #include <QtGlobal>
 
-// Where UpdateColor takes a new colour from; also decides how range messages are worded.
-enum ColorSource : qint16 {
-    SourceByte = 0,
-    SourcePercent = 1,
-    SourceHex = 2,
-    SourceSliders = 3,
-    SourceName = 4,
-    SourceDialog = 5,
+// Where updateColor takes a new colour from; also decides how range messages are worded.
+enum class ColorSource : qint16 {
+    Byte,
+    Percent,
+    Hex,
+    Sliders,
+    Name,
+    Dialog,
 };

@@ -1,6 +1,6 @@
-#include "conversions.h"
+#include "values/conversions.h"
 
-qint16 HexDigitValue(const QString &text)
+qint16 hexDigitValue(const QString &text)
 {
     const QString digit = text.toLower();
     if (digit.size() != 1)
@@ -13,33 +13,23 @@ qint16 HexDigitValue(const QString &text)
     return 0;
 }
 
-qint16 HexToByte(const QString &text)
+qint16 hexToByte(const QString &text)
 {
     const QString first = text.left(1);
     const QString last = text.right(1);
-    return qint16(16 * HexDigitValue(first) + HexDigitValue(last));
+    return qint16(16 * hexDigitValue(first) + hexDigitValue(last));
 }
 
-QString ByteToHex(qint16 value)
+QString byteToHex(qint16 value)
 {
     const QString digits = QString::number(value, 16).toUpper();
     return value < 16 ? u'0' + digits : digits;
 }
 
-QString NumberText(qint16 value)
-{
-    return QString::number(value);
-}
-
-float PercentOf(float part, qint16 whole)
+float percentOf(float part, qint16 whole)
 {
     if (part == 0.0f)
         return 0.0f;
     const double quotient = double(whole) / double(part);
     return float(100.0 / quotient);
-}
-
-qint16 CheckValueOf(bool value)
-{
-    return value ? 1 : 0;
 }

@@ -1,4 +1,4 @@
-#include "entryreading.h"
+#include "values/entryreading.h"
 
 #include <charconv>
 #include <cmath>

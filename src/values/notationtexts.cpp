@@ -1,16 +1,16 @@
-#include "notationtexts.h"
+#include "values/notationtexts.h"
 
-#include "conversions.h"
-#include "entryreading.h"
+#include "values/conversions.h"
+#include "values/entryreading.h"
 
 NotationTexts NotationTexts::of(Rgb color, const QLocale &locale)
 {
     NotationTexts texts;
     for (int i = 0; i < 3; ++i) {
         const qint16 component = color.component(i);
-        texts.byte[i] = NumberText(component);
-        texts.percent[i] = percentText(PercentOf(float(component), 255), locale);
-        texts.hex[i] = ByteToHex(component);
+        texts.byte[i] = QString::number(component);
+        texts.percent[i] = percentText(percentOf(float(component), 255), locale);
+        texts.hex[i] = byteToHex(component);
     }
     texts.byteShow = QStringLiteral("rgb(%1,%2,%3)").arg(texts.byte[0], texts.byte[1], texts.byte[2]);
     texts.percentShow = QStringLiteral("rgb(%1%,%2%,%3%)")

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rgb.h"
+#include "values/rgb.h"
 
 #include <QLocale>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "rangecheck.h"
+#include "values/rangecheck.h"
 
 namespace {
 
@@ -11,9 +11,9 @@ struct BoundTexts
 BoundTexts boundTexts(ColorSource notation)
 {
     switch (notation) {
-    case SourceByte: return {"0", "255"};
-    case SourcePercent: return {"0", "100"};
-    case SourceHex: return {"00", "FF"};
+    case ColorSource::Byte: return {"0", "255"};
+    case ColorSource::Percent: return {"0", "100"};
+    case ColorSource::Hex: return {"00", "FF"};
     default: return {"", ""};
     }
 }

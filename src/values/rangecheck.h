@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colorsource.h"
+#include "values/colorsource.h"
 
 #include <QString>
 

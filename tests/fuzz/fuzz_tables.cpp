@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     } else {
         for (const ColorNameTable::Entry &entry : names.entries()) {
             Rgb found;
-            if (!names.FindColorByName(entry.name, found))
+            if (!names.findColorByName(entry.name, found))
                 std::abort();
         }
     }

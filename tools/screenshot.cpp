@@ -1,7 +1,7 @@
 // Saves a picture of the main window as it starts, for the README:
-//   QT_QPA_PLATFORM=offscreen build/tests/screenshot docs/screenshot.png
+//   make screenshot
 #include "mainwindow/mainwindow.h"
-#include "recordingtoolkit.h"
+#include "mainwindow/qttoolkit.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -14,9 +14,9 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: screenshot OUTPUT.png\n");
         return 2;
     }
-    RecordingToolkit toolkit;
+    QtToolkit toolkit;
     MainWindow window(toolkit);
-    if (const std::optional<LoadError> error = window.Form_Load()) {
+    if (const std::optional<LoadError> error = window.loadData()) {
         std::fprintf(stderr, "%s\n", qPrintable(error->text()));
         return 1;
     }
