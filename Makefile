@@ -1,11 +1,12 @@
 # Two entry points: `make run` builds and starts Rusket, `make test` builds and runs every
 # test. Both install the Debian packages they miss first.
 
-PACKAGES := cmake make g++ qt6-base-dev libgl-dev xvfb xauth xdotool xclip x11-utils clang libclang-rt-dev fonts-dejavu-core
+PACKAGES := cmake make g++ qt6-base-dev libgl-dev xvfb xauth xdotool xclip x11-utils clang libclang-rt-dev fonts-dejavu-core \
+	dpkg-dev desktop-file-utils appstream man-db
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS := $(shell nproc)
 
-.PHONY: run test deps build build-sanitize fuzz screenshot clean
+.PHONY: run test deps build build-sanitize fuzz package screenshot clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -37,6 +38,9 @@ fuzz: deps
 test: build build-sanitize fuzz
 	cd build && ctest --output-on-failure
 	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure
+
+package: build
+	cd build && cpack -G DEB
 
 screenshot: build
 	cmake --build build --target screenshot

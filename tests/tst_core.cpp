@@ -1,5 +1,7 @@
 #include "export/sampleexport.h"
+#include "help/commandline.h"
 #include "help/infotext.h"
+#include "tables/datafiles.h"
 #include "tables/colornametable.h"
 #include "tables/palette.h"
 #include "values/conversions.h"
@@ -8,6 +10,7 @@
 #include "values/rangecheck.h"
 
 #include <QColor>
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
@@ -336,6 +339,49 @@ private slots:
         QFETCH(Rgb, nearest);
         QCOMPARE(Palette(palette).nearest(color[0], color[1], color[2]), nearest);
         QVERIFY(Palette(palette).contains(nearest));
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<int>("status"); // -1: the window opens
+        QTest::addColumn<QString>("reply"); // the beginning of what is printed
+        QTest::newRow("none") << "" << -1 << "";
+        QTest::newRow("Qt's own options") << "-style fusion -reverse" << -1 << "";
+        QTest::newRow("version") << "--version" << 0 << "Rusket 1.0.0\n";
+        QTest::newRow("short version") << "-v" << 0 << "Rusket 1.0.0\n";
+        QTest::newRow("help") << "--help" << 0 << "Usage: rusket [options]\n";
+        QTest::newRow("unknown option") << "--nope" << 2 << "rusket: Unknown option 'nope'.\nTry 'rusket --help'";
+        QTest::newRow("an argument") << "page.css" << 2 << "rusket: Unexpected argument 'page.css'.\n";
+    }
+    void commandLine()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, reply);
+        const auto answer = replyToCommandLine(QStringList{"rusket"} + arguments.split(u' ', Qt::SkipEmptyParts));
+        QCOMPARE(answer ? answer->exitStatus : -1, status);
+        if (answer)
+            QVERIFY((status == 0 ? answer->standardOutput : answer->standardError).startsWith(reply));
+    }
+
+    void dataFileLocation()
+    {
+        // Beside the program first, then in ../share/rusket as installed.
+        QVERIFY(
+            QDir(dir.path()).mkpath(QStringLiteral("bin")) && QDir(dir.path()).mkpath(QStringLiteral("share/rusket")));
+        QVERIFY(QFile(dir.filePath(QStringLiteral("share/rusket/a.pal"))).open(QIODevice::WriteOnly));
+        QString path;
+        QCOMPARE(locateDataFile(dir.filePath(QStringLiteral("bin")), QStringLiteral("a.pal"), &path), std::nullopt);
+        QCOMPARE(path, dir.filePath(QStringLiteral("share/rusket/a.pal")));
+        QVERIFY(QFile(dir.filePath(QStringLiteral("bin/a.pal"))).open(QIODevice::WriteOnly));
+        QCOMPARE(locateDataFile(dir.filePath(QStringLiteral("bin")), QStringLiteral("a.pal"), &path), std::nullopt);
+        QCOMPARE(path, dir.filePath(QStringLiteral("bin/a.pal")));
+        const std::optional<LoadError> missing = locateDataFile(dir.filePath(QStringLiteral("bin")), "b.pal", &path);
+        QVERIFY(missing);
+        QCOMPARE(missing->text(),
+            QStringLiteral("b.pal: cannot be read: neither %1 nor %2 exists")
+                .arg(dir.filePath("bin/b.pal"), dir.filePath("share/rusket/b.pal")));
     }
 
     void exportTexts()

@@ -64,7 +64,7 @@ void drawSixteenColors(QPainter &p, bool colored)
     p.drawRect(QRectF(2, 2, 12, 12));
 }
 
-void drawEmblem(QPainter &p, Emblem emblem, bool colored)
+void drawPaletteEmblem(QPainter &p, Emblem emblem, bool colored)
 {
     if (emblem == Emblem::ColorCube)
         drawColorCube(p, colored);
@@ -100,23 +100,26 @@ void drawPadlock(QPainter &p)
     p.fillRect(QRectF(10, 3, 5, 4), QColor(200, 160, 40));
 }
 
+// The program's emblem: three translucent discs, red, green and blue, on a 54 x 54 canvas.
+// Pictures and the scalable icon are both made from this table.
+struct Disc
+{
+    const char *color;
+    qreal x, y;
+};
+const Disc emblemDiscs[] = {{"#ff3c3c", 19, 19}, {"#3cdc3c", 35, 19}, {"#465aff", 27, 34}};
+constexpr qreal emblemSize = 54;
+constexpr qreal discRadius = 15;
+constexpr qreal discOpacity = 0.75;
+
 void drawDiscs(QPainter &p)
 {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setCompositionMode(QPainter::CompositionMode_Multiply);
-    const struct
-    {
-        QColor color;
-        QPointF centre;
-    } discs[] = {
-        {QColor(255, 60, 60), {19, 18}},
-        {QColor(60, 220, 60), {35, 18}},
-        {QColor(70, 90, 255), {27, 33}},
-    };
-    for (const auto &disc : discs) {
-        p.setBrush(disc.color);
-        p.drawEllipse(disc.centre, 15, 15);
+    p.setOpacity(discOpacity);
+    for (const Disc &disc : emblemDiscs) {
+        p.setBrush(QColor(QLatin1String(disc.color)));
+        p.drawEllipse(QPointF(disc.x, disc.y), discRadius, discRadius);
     }
 }
 
@@ -126,17 +129,17 @@ QIcon paletteToggleIcon(Emblem emblem)
 {
     QIcon icon;
     addBothScales(
-        icon, [emblem](QPainter &p) { drawEmblem(p, emblem, true); }, QIcon::Normal, QIcon::On);
+        icon, [emblem](QPainter &p) { drawPaletteEmblem(p, emblem, true); }, QIcon::Normal, QIcon::On);
     addBothScales(
         icon,
         [emblem](QPainter &p) {
-            drawEmblem(p, emblem, true);
+            drawPaletteEmblem(p, emblem, true);
             drawCrossStroke(p);
         },
         QIcon::Normal, QIcon::Off);
     for (QIcon::State state : {QIcon::On, QIcon::Off})
         addBothScales(
-            icon, [emblem](QPainter &p) { drawEmblem(p, emblem, false); }, QIcon::Disabled, state);
+            icon, [emblem](QPainter &p) { drawPaletteEmblem(p, emblem, false); }, QIcon::Disabled, state);
     return icon;
 }
 
@@ -155,22 +158,39 @@ QIcon slideLockIcon()
     return icon;
 }
 
-QIcon windowIcon()
+QImage emblem(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.scale(size / emblemSize, size / emblemSize);
+    drawDiscs(painter);
+    return image;
+}
+
+QByteArray emblemSvg()
+{
+    QByteArray svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"54\" height=\"54\" viewBox=\"0 0 54 54\">\n";
+    for (const Disc &disc : emblemDiscs)
+        svg += QStringLiteral("  <circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"%4\" fill-opacity=\"%5\"/>\n")
+                   .arg(disc.x)
+                   .arg(disc.y)
+                   .arg(discRadius)
+                   .arg(QLatin1String(disc.color))
+                   .arg(discOpacity)
+                   .toUtf8();
+    return svg + "</svg>\n";
+}
+
+QIcon appIcon()
 {
     QIcon icon;
-    for (int scale : {1, 2})
-        icon.addPixmap(render16(
-            [](QPainter &p) {
-                p.fillRect(QRectF(1, 1, 14, 14), QColor(255, 128, 0));
-                p.setPen(QPen(Qt::black, 0));
-                p.drawRect(QRectF(1, 1, 14, 14));
-                drawBars(p, false);
-            },
-            scale));
+    for (int size : iconSizes)
+        icon.addPixmap(QPixmap::fromImage(emblem(size)));
     return icon;
 }
 
-QPixmap discs(qreal devicePixelRatio)
+QPixmap aboutPicture(qreal devicePixelRatio)
 {
     return render(QSize(54, 52), devicePixelRatio, Qt::white, drawDiscs);
 }

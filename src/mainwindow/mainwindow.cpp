@@ -5,6 +5,7 @@
 #include "mainwindow/picturebox.h"
 #include "mainwindow/samplepagedragdrop.h"
 #include "mainwindow/toolkit.h"
+#include "tables/datafiles.h"
 #include "help/aboutwindow.h"
 #include "help/infotext.h"
 #include "values/conversions.h"
@@ -14,7 +15,6 @@
 #include "values/twips.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLayout>
@@ -58,7 +58,6 @@ MainWindow::MainWindow(Toolkit &toolkit, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Rusket"));
-    setWindowIcon(Artwork::windowIcon());
     // Fixed single border: no maximise button, no resizing; minimising works.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
         | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -220,15 +219,23 @@ std::optional<LoadError> MainWindow::loadData()
 
 std::optional<LoadError> MainWindow::loadPalettes()
 {
-    const QDir folder(toolkit.programFolder());
-    if (std::optional<LoadError> error = netscape.load(folder.filePath(QStringLiteral("netscape.pal")), 216))
+    if (std::optional<LoadError> error
+        = loadDataFile("netscape.pal", [this](const QString &path) { return netscape.load(path, 216); }))
         return error;
-    return windows.load(folder.filePath(QStringLiteral("windows.pal")), 16);
+    return loadDataFile("windows.pal", [this](const QString &path) { return windows.load(path, 16); });
 }
 
 std::optional<LoadError> MainWindow::loadColorNames()
 {
-    return names.load(QDir(toolkit.programFolder()).filePath(QStringLiteral("color_names.txt")));
+    return loadDataFile("color_names.txt", [this](const QString &path) { return names.load(path); });
+}
+
+std::optional<LoadError> MainWindow::loadDataFile(const char *name, const DataFileLoader &load)
+{
+    QString path;
+    if (std::optional<LoadError> error = locateDataFile(toolkit.programFolder(), QLatin1String(name), &path))
+        return error;
+    return load(path);
 }
 
 // ---- The synchroniser ----
@@ -464,7 +471,7 @@ void MainWindow::showInfo()
 void MainWindow::showAbout()
 {
     if (!about)
-        about = std::make_unique<AboutWindow>(Artwork::discs(devicePixelRatioF()));
+        about = std::make_unique<AboutWindow>(Artwork::aboutPicture(devicePixelRatioF()));
     about->show();
     about->raise();
     about->activateWindow();

@@ -21,6 +21,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -84,8 +85,10 @@ private:
     Rgb sliderColor() const;
     void moveSlidersTogether(int value);
 
+    using DataFileLoader = std::function<std::optional<LoadError>(const QString &path)>;
     std::optional<LoadError> loadPalettes();
     std::optional<LoadError> loadColorNames();
+    std::optional<LoadError> loadDataFile(const char *name, const DataFileLoader &load);
     void showSampleColor(const SamplePart &part, Rgb color);
 
     void markFieldEdited();

@@ -4,10 +4,14 @@
 # status, the user's locale, a missing data file. Real mouse and keyboard events from
 # xdotool; views are read by selecting and copying their text. Controls are found from the
 # window's position and the designed geometry, never by asking the program.
-# Usage: desktop_test.sh path/to/rusket
+# With a folder holding the Debian package, its unpacked program is tried too.
+# Usage: desktop_test.sh path/to/rusket [package-folder]
 set -u
 RUSKET=$(readlink -f "$1")
 WORK=$(mktemp -d)
+if [ -n "${2:-}" ]; then
+    dpkg-deb -x "$2"/rusket_*.deb "$WORK/root" || exit 1
+fi
 PASSED=0 FAILED=0 XVFB_PID= APP_PID= STATUS=
 
 cleanup() {
@@ -113,6 +117,7 @@ without_names() {
     answer_box || return 1
     wait $pid
     STATUS=$?
+    grep -q color_names.txt "$WORK/out.txt" # the report names the file
 }
 
 CSS='body { color: rgb(0,0,0); background-color: rgb(255,255,255) } a:link { color: rgb(230,0,0) } a:visited { color: rgb(18,52,86) }'
@@ -126,6 +131,10 @@ CASES=(
     "the German locale's comma        | start $RUSKET LC_ALL=de_DE.UTF-8; enter greenByte 128     | greenPercent | 50,19608"
     "no names file: a report, status 1 | stop; without_names                                      | status    | 1"
 )
+[ -n "${2:-}" ] && CASES+=(
+    "the package's --version, no display | OUTPUT=\$(env -u DISPLAY $WORK/root/usr/bin/rusket --version) | output    | Rusket 1.0.0"
+    "the package's program finds its data | start $WORK/root/usr/bin/rusket; enter blueByte 128   | byteShow  | rgb(0,0,128)"
+)
 
 for row in "${CASES[@]}"; do
     IFS='|' read -r name steps view expected <<<"$row"
@@ -134,6 +143,7 @@ for row in "${CASES[@]}"; do
     case $view in
     clipboard) got=$(xclip -o -selection clipboard 2>/dev/null) ;;
     status) got=$STATUS ;;
+    output) got=$OUTPUT ;;
     *) got=$(read_view "$view") ;;
     esac
     if [ "$got" = "$expected" ]; then
@@ -142,7 +152,6 @@ for row in "${CASES[@]}"; do
         echo "FAIL!  : $name: got '$got', expected '$expected'"; FAILED=$((FAILED + 1))
     fi
 done
-grep -q color_names.txt "$WORK/out.txt" || { echo "FAIL!  : the report names no file"; FAILED=$((FAILED + 1)); }
 
 echo "$PASSED passed, $FAILED failed"
 [ "$FAILED" -eq 0 ]

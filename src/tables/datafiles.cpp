@@ -1,0 +1,19 @@
+#include "tables/datafiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+std::optional<LoadError> locateDataFile(const QString &programFolder, const QString &name, QString *path)
+{
+    const QString beside = QDir::cleanPath(programFolder + u'/' + name);
+    const QString installed = QDir::cleanPath(programFolder + QStringLiteral("/../share/rusket/") + name);
+    for (const QString &candidate : {beside, installed}) {
+        if (QFileInfo::exists(candidate)) {
+            *path = candidate;
+            return std::nullopt;
+        }
+    }
+    return LoadError{name, 0,
+        QStringLiteral("cannot be read: neither %1 nor %2 exists")
+            .arg(QDir::toNativeSeparators(beside), QDir::toNativeSeparators(installed))};
+}
