@@ -4,6 +4,7 @@
 #include "tables/datafiles.h"
 #include "tables/colornametable.h"
 #include "tables/palette.h"
+#include "values/contrast.h"
 #include "values/conversions.h"
 #include "values/entryreading.h"
 #include "values/notationtexts.h"
@@ -23,6 +24,7 @@ namespace {
 const QLocale english = QLocale::c();
 const QLocale german(QLocale::German, QLocale::Germany);
 constexpr double infinity = std::numeric_limits<double>::infinity();
+constexpr Rgb white{255, 255, 255};
 
 } // namespace
 
@@ -339,6 +341,44 @@ private slots:
         QFETCH(Rgb, nearest);
         QCOMPARE(Palette(palette).nearest(color[0], color[1], color[2]), nearest);
         QVERIFY(Palette(palette).contains(nearest));
+    }
+
+    void contrast_data()
+    {
+        QTest::addColumn<Rgb>("foreground");
+        QTest::addColumn<Rgb>("background");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("#767676 on white") << Rgb{118, 118, 118} << white << "4.54:1 (AA)";
+        QTest::newRow("#777777 on white") << Rgb{119, 119, 119} << white << "4.47:1 (AA large text only)";
+        QTest::newRow("black on white") << Rgb{0, 0, 0} << white << "21.00:1 (AAA)";
+        QTest::newRow("red on white") << Rgb{255, 0, 0} << white << "3.99:1 (AA large text only)";
+        QTest::newRow("blue on white") << Rgb{0, 0, 255} << white << "8.59:1 (AAA)";
+        QTest::newRow("darkest green, linear part") << Rgb{0, 1, 0} << white << "20.90:1 (AAA)";
+        QTest::newRow("equal colours") << Rgb{18, 52, 86} << Rgb{18, 52, 86} << "1.00:1 (fails)";
+    }
+    void contrast()
+    {
+        QFETCH(Rgb, foreground);
+        QFETCH(Rgb, background);
+        QFETCH(QString, line);
+        for (const double ratio : {contrastRatio(foreground, background), contrastRatio(background, foreground)})
+            QCOMPARE(ratioText(ratio) + QStringLiteral(" (") + contrastLevel(ratio) + u')', line);
+        const SampleColors page{background, foreground, {1, 1, 1}, {2, 2, 2}};
+        QCOMPARE(contrastLines(page).first(), QStringLiteral("Text on background: ") + line);
+    }
+
+    void contrastNeverRoundsUp()
+    {
+        QCOMPARE(ratioText(4.499), QStringLiteral("4.49:1"));
+        QCOMPARE(contrastLevel(4.499), QStringLiteral("AA large text only"));
+        const std::pair<double, const char *> levels[]
+            = {{7, "AAA"}, {6.999, "AA"}, {4.5, "AA"}, {3, "AA large text only"}, {2.999, "fails"}};
+        for (const auto &[ratio, level] : levels)
+            QCOMPARE(contrastLevel(ratio), QLatin1String(level));
+        const SampleColors page{{255, 255, 255}, {0, 0, 0}, {255, 0, 0}, {119, 119, 119}};
+        QCOMPARE(contrastLines(page), QStringList({"Text on background: 21.00:1 (AAA)",
+                                          "Link on background: 3.99:1 (AA large text only)",
+                                          "Visited link on background: 4.47:1 (AA large text only)"}));
     }
 
     void commandLine_data()

@@ -1,5 +1,6 @@
 #include "export/sampleexport.h"
 
+#include "values/contrast.h"
 #include "values/conversions.h"
 
 namespace {
@@ -29,4 +30,19 @@ QString htmlText(const SampleColors &colors)
 {
     return QStringLiteral("<body") + hexAttribute("text", colors.text) + hexAttribute("bgcolor", colors.back)
         + hexAttribute("link", colors.link) + hexAttribute("vlink", colors.vlink) + u'>';
+}
+
+QString contrastLine(const SampleColors &colors, Rgb SampleColors::*textPart)
+{
+    const char *name = textPart == &SampleColors::text ? "Text"
+        : textPart == &SampleColors::link              ? "Link"
+                                                       : "Visited link";
+    const double ratio = contrastRatio(colors.*textPart, colors.back);
+    return QStringLiteral("%1 on background: %2 (%3)").arg(QLatin1String(name), ratioText(ratio), contrastLevel(ratio));
+}
+
+QStringList contrastLines(const SampleColors &colors)
+{
+    return {contrastLine(colors, &SampleColors::text), contrastLine(colors, &SampleColors::link),
+        contrastLine(colors, &SampleColors::vlink)};
 }
