@@ -45,6 +45,8 @@ package: build
 screenshot: build
 	cmake --build build --target screenshot
 	QT_QPA_PLATFORM=offscreen ./build/screenshot docs/screenshot.png
+	QT_QPA_PLATFORM=offscreen ./build/screenshot --dark --color 250,250,210 docs/screenshot-dark.png
+	QT_QPA_PLATFORM=offscreen ./build/screenshot --color 118,118,118 --menu docs/contrast-menu.png
 
 clean:
 	rm -rf build build-sanitize build-fuzz

@@ -19,8 +19,9 @@ const char *const fragments[] = {"0", "1", "2", "5", "9", "12", "128", "255", "2
     "aqua", "Alice Blue", "cyan", "grey"};
 
 // Plays random user actions on the real window. After each, every view must agree with
-// the core's texts for the current colour; a byte edit left by Tab must also have set
-// exactly the component of the field typed into, so a wrongly wired field shows.
+// the core's texts for the current colour, and the sample page's contrast with the core's
+// figures; a byte edit left by a key must also have set exactly the component of the field
+// typed into, so a wrongly wired field shows.
 class RandomSession
 {
 public:
@@ -161,6 +162,11 @@ private slots:
                 broken += QStringLiteral(" the colour is not the one typed or confirmed");
             if (ui.window->sampleColors() != session.expectedSamples)
                 broken += QStringLiteral(" the sample page changed");
+            const QStringList lines = contrastLines(session.expectedSamples);
+            if (ui.control("txtText")->toolTip() != lines[0] || ui.control("txtLink")->toolTip() != lines[1]
+                || ui.control("txtVLink")->toolTip() != lines[2]
+                || ui.control("picBack")->toolTip() != lines.join(u'\n'))
+                broken += QStringLiteral(" the contrast shown is not the page's");
             ui.toolkit.messages.clear();
             if (!broken.isEmpty())
                 QFAIL(qPrintable(QStringLiteral("seed %1, action %2 (%3): %4").arg(seed).arg(i).arg(action, broken)));

@@ -1,8 +1,14 @@
 #include "windowdriver.h"
 #include "help/aboutwindow.h"
 #include "help/infotext.h"
+#include "mainwindow/picturebox.h"
+#include "mainwindow/samplelabel.h"
+#include "values/contrast.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
@@ -73,17 +79,21 @@ private slots:
         QLocale::setDefault(QLocale::c());
     }
 
-    void renderedWindow()
+    void renderedWindows()
     {
-        // Layout, fonts and painting at once. To accept a deliberate change of the picture:
-        //   RUSKET_UPDATE_REFERENCE=1 QT_QPA_PLATFORM=offscreen build/tests/tst_window renderedWindow
-        const QImage shown = ui->window->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QString path = QStringLiteral(RUSKET_SOURCE_DIR "/tests/reference/mainwindow.png");
-        if (qEnvironmentVariableIsSet("RUSKET_UPDATE_REFERENCE"))
-            QVERIFY(shown.save(path));
-        const QImage reference = QImage(path).convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(shown.size(), reference.size());
-        QCOMPARE(differingPixels(shown, reference), 0);
+        // Layout, fonts and painting at once. To accept a deliberate change of the pictures:
+        //   RUSKET_UPDATE_REFERENCE=1 QT_QPA_PLATFORM=offscreen build/tests/tst_window renderedWindows
+        trigger("mnuQuestionAbout");
+        for (const auto &[window, file] : {std::pair<QWidget *, const char *>{ui->window.get(), "mainwindow.png"},
+                 {ui->window->aboutWindow(), "about.png"}}) {
+            const QImage shown = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const QString path = QStringLiteral(RUSKET_SOURCE_DIR "/tests/reference/") + QLatin1String(file);
+            if (qEnvironmentVariableIsSet("RUSKET_UPDATE_REFERENCE"))
+                QVERIFY(shown.save(path));
+            const QImage reference = QImage(path).convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(shown.size(), reference.size());
+            QVERIFY2(differingPixels(shown, reference) == 0, file);
+        }
     }
 
     void typedValues_data()
@@ -295,7 +305,8 @@ private slots:
     {
         const QStringList expected = {"greenByte", "blueByte", "byteShow", "redPercent", "greenPercent", "bluePercent",
             "percentShow", "redHex", "greenHex", "blueHex", "hexShow", "redSlide", "greenSlide", "blueSlide", "colShow",
-            "slideLock", "chkNetscape", "chkWindows", "picBack", "txtRgbName", "txtRgbMore", "cmdPickColor", "redByte"};
+            "slideLock", "chkNetscape", "chkWindows", "picBack", "txtText", "txtLink", "txtVLink", "txtRgbName",
+            "txtRgbMore", "cmdPickColor", "redByte"};
         QStringList visited;
         for (qsizetype i = 0; i < expected.size(); ++i) {
             ui->tab();
@@ -377,7 +388,10 @@ private slots:
             QStringList entries;
             for (QAction *action : menu->actions())
                 entries.append(action->isSeparator() ? QStringLiteral("-") : action->text());
-            QCOMPARE(entries, QStringList({"Copy as CSS", "Copy as HTML", "-", "Set Default"}));
+            QCOMPARE(entries.mid(0, 7),
+                QStringList({"Copy as CSS", "Copy as HTML", "-", "Set Default", "Apply Current Color",
+                    "Make This Color Current", "-"}));
+            QCOMPARE(entries.mid(7), contrastLines(defaults));
             menu->close();
         }
         QCOMPARE(ui->toolkit.dragSources.size(), 0);
@@ -440,6 +454,8 @@ private slots:
         AboutWindow *about = ui->window->aboutWindow();
         QVERIFY(about && about->isVisible());
         QCOMPARE(about->size(), QSize(307, 62));
+        QTest::keyClick(about, Qt::Key_Escape);
+        QVERIFY(!about->isVisible());
         trigger("mnuQuestionAbout");
         QCOMPARE(QApplication::topLevelWidgets().count(about), 1);
         ui->window->close(); // closing the main window leaves About open
@@ -450,6 +466,151 @@ private slots:
         QTimer::singleShot(5000, &loop, [&loop] { loop.exit(1); });
         QCOMPARE(loop.exec(), 0);
         QVERIFY(!about->isVisible());
+    }
+
+    void keyboardRouteMatchesDrags()
+    {
+        ui->setColor({18, 52, 86});
+        ui->window->findChild<QWidget *>(QStringLiteral("picBack"))->setFocus();
+        for (const auto &[part, key, modifier, command] :
+            {std::tuple{"picBack", Qt::Key_Menu, Qt::NoModifier, "mnuEditApply"},
+                {"txtText", Qt::Key_F10, Qt::ShiftModifier, "mnuEditApply"},
+                {"txtLink", Qt::Key_Menu, Qt::NoModifier, "mnuEditTake"}}) {
+            while (QApplication::focusWidget() != ui->control(part))
+                ui->tab();
+            QTest::keyClick(ui->control(part), key, modifier);
+            QMenu *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QVERIFY2(menu, part);
+            menu->findChild<QAction *>(QLatin1String(command))->trigger();
+            menu->close();
+        }
+        // As if the swatch had been dragged onto the background and the text, then the link onto the swatch.
+        QCOMPARE(ui->window->sampleColors(), SampleColors({{18, 52, 86}, {18, 52, 86}, {230, 0, 0}, {79, 16, 128}}));
+        VERIFY_VIEWS(*ui, Rgb({230, 0, 0}));
+    }
+
+    void contrastShown()
+    {
+        ui->setColor({118, 118, 118});
+        ui->drag(ui->control("colShow"), ui->control("txtText"));
+        ui->setColor({255, 0, 0});
+        ui->drag(ui->control("colShow"), ui->control("txtVLink"));
+        const QStringList lines = {"Text on background: 4.54:1 (AA)", "Link on background: 4.81:1 (AA)",
+            "Visited link on background: 3.99:1 (AA large text only)"};
+        QCOMPARE(ui->control("txtText")->toolTip(), lines[0]);
+        QCOMPARE(ui->control("txtVLink")->accessibleDescription(), lines[2]);
+        QCOMPARE(ui->control("picBack")->toolTip(), lines.join(u'\n'));
+        QCOMPARE(ui->control("colShow")->toolTip(), QStringLiteral("On white 3.99:1, on black 5.25:1"));
+
+        QMenu *menu = openSampleMenu("txtLink");
+        QVERIFY(menu);
+        QAction *line = menu->actions().at(menu->actions().size() - 2);
+        QCOMPARE(line->text(), lines[1]);
+        QVERIFY(line->isEnabled()); // drawn as readable as the commands
+        line->trigger();
+        QCOMPARE(ui->toolkit.clipboard, lines[1]);
+        trigger("mnuEditSetDef");
+        QCOMPARE(ui->control("txtText")->toolTip(), QStringLiteral("Text on background: 21.00:1 (AAA)"));
+    }
+
+    void everyValueReadable()
+    {
+        ui->type("txtRgbName", "lightgoldenrodyellow");
+        ui->tab();
+        for (const char *written : {"txtRgbName", "greenPercent", "percentShow"})
+            QVERIFY2(ui->field(written)->cursorPosition() == 0, written); // the program's writes show the beginning
+
+        // The widest value of each field fits: with the cursor at its end, nothing scrolls out on the left.
+        const QFontMetricsF metrics(ui->field("redHex")->font());
+        QChar d = u'0';
+        for (QChar digit : QStringLiteral("123456789ABCDEF"))
+            d = metrics.horizontalAdvance(digit) > metrics.horizontalAdvance(d) ? digit : d;
+        const std::pair<const char *, QString> widest[] = {{"redByte", "255"}, {"greenPercent", "100"},
+            {"blueHex", QString(2, d)}, {"byteShow", "rgb(255,255,255)"}, {"percentShow", "rgb(100%,100%,100%)"},
+            {"hexShow", "=\"#" + QString(6, d) + u'"'}};
+        for (const auto &[name, text] : widest) {
+            QLineEdit *field = ui->field(name);
+            field->setText(text);
+            field->end(false);
+            field->grab();
+            QVERIFY2(field->cursorPositionAt(QPoint(0, field->height() / 2)) == 0, qPrintable(text));
+        }
+    }
+
+    void focusShownColoursExact()
+    {
+        ui->setColor({255, 0, 0});
+        int focusable = 0;
+        for (QWidget *control : ui->window->centralWidget()->findChildren<QWidget *>()) {
+            if (control->focusPolicy() == Qt::NoFocus)
+                continue;
+            ++focusable;
+            if (QApplication::focusWidget())
+                QApplication::focusWidget()->clearFocus();
+            const QImage unfocused = control->grab().toImage();
+            control->setFocus(Qt::TabFocusReason);
+            const QImage focused = control->grab().toImage();
+            QVERIFY2(focused != unfocused, qPrintable(control->objectName()));
+            if (qobject_cast<PictureBox *>(control)) {
+                // The centre, or where no sample text covers the page: just inside the focus frame.
+                const QPoint centre = control->rect().center();
+                const QPoint at = control->childAt(centre) ? control->rect().bottomRight() - QPoint(2, 2) : centre;
+                QCOMPARE(focused.pixelColor(at), ::shownColor(control));
+                QCOMPARE(unfocused.pixelColor(at), ::shownColor(control));
+            }
+        }
+        QCOMPARE(focusable, 26);
+        QCOMPARE(ui->shownColor("colShow"), QColor(255, 0, 0));
+    }
+
+    void darkSchemeReadable()
+    {
+        const QPalette light = QApplication::palette();
+        QPalette dark(QColor(45, 45, 48), QColor(45, 45, 48));
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            dark.setColor(role, QColor(235, 235, 235));
+        dark.setColor(QPalette::Base, QColor(30, 30, 32));
+        ui.reset();
+        QApplication::setPalette(dark);
+        ui = std::make_unique<WindowDriver>();
+        trigger("mnuQuestionAbout");
+        const auto drawnOn = [](const QWidget *w) {
+            const bool paintsItself = qobject_cast<const QLineEdit *>(w) || qobject_cast<const QAbstractButton *>(w);
+            while (!paintsItself && !w->autoFillBackground() && w->parentWidget())
+                w = w->parentWidget();
+            return w->palette().color(w->backgroundRole());
+        };
+        for (QWidget *w :
+            ui->window->findChildren<QWidget *>() + ui->window->aboutWindow()->findChildren<QWidget *>()) {
+            const bool ownText = qobject_cast<QLineEdit *>(w) || qobject_cast<QGroupBox *>(w)
+                || (qobject_cast<QLabel *>(w) && !qobject_cast<SampleLabel *>(w)) || qobject_cast<QPushButton *>(w);
+            const QColor text = w->palette().color(w->foregroundRole()), ground = drawnOn(w);
+            const double ratio = contrastRatio(Rgb{quint8(text.red()), quint8(text.green()), quint8(text.blue())},
+                Rgb{quint8(ground.red()), quint8(ground.green()), quint8(ground.blue())});
+            QVERIFY2(!ownText || ratio >= 4.5, qPrintable(w->objectName() + QStringLiteral(": %1").arg(ratio)));
+        }
+        QApplication::setPalette(light);
+    }
+
+    void accessibleNames()
+    {
+        const QSet<QAccessible::Role> sensible = {QAccessible::EditableText, QAccessible::ScrollBar,
+            QAccessible::Graphic, QAccessible::StaticText, QAccessible::CheckBox, QAccessible::Button};
+        QStringList names;
+        QList<QAccessibleInterface *> pending = {QAccessible::queryAccessibleInterface(ui->window.get())};
+        while (!pending.isEmpty()) {
+            QAccessibleInterface *node = pending.takeFirst();
+            for (int i = 0; i < node->childCount(); ++i)
+                pending.append(node->child(i));
+            auto *control = qobject_cast<QWidget *>(node->object());
+            if (!control || control->focusPolicy() == Qt::NoFocus)
+                continue;
+            names.append(node->text(QAccessible::Name));
+            QVERIFY2(!names.last().isEmpty() && sensible.contains(node->role()), qPrintable(control->objectName()));
+        }
+        QCOMPARE(names.size(), 26);
+        QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
+        QVERIFY(names.contains(QStringLiteral("Colour swatch: drag onto the sample page")));
     }
 
     void missingDataFile_data()

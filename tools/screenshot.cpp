@@ -1,19 +1,58 @@
-// Saves a picture of the main window as it starts, for the README:
-//   make screenshot
+// Saves pictures of the main window for the README (make screenshot):
+//   screenshot [--dark] [--color R,G,B] [--menu] OUTPUT.png
+// --dark renders it under a dark colour scheme, --color types a colour into the byte
+// fields first, --menu adds the sample page's menu as the user sees it on the page.
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/qttoolkit.h"
 
 #include <QApplication>
-#include <QPixmap>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QStyleFactory>
+#include <QTest>
+#include <QTimer>
 #include <cstdio>
+
+namespace {
+
+QPalette darkPalette()
+{
+    QPalette dark;
+    const QColor window(45, 45, 48), base(30, 30, 32), text(235, 235, 235);
+    for (auto [role, color] :
+        {std::pair{QPalette::Window, window}, {QPalette::WindowText, text}, {QPalette::Base, base},
+            {QPalette::AlternateBase, window}, {QPalette::Text, text}, {QPalette::Button, window},
+            {QPalette::ButtonText, text}, {QPalette::ToolTipBase, base}, {QPalette::ToolTipText, text},
+            {QPalette::Highlight, QColor(60, 110, 190)}, {QPalette::HighlightedText, Qt::white},
+            {QPalette::Light, QColor(80, 80, 84)}, {QPalette::Midlight, QColor(65, 65, 68)},
+            {QPalette::Mid, QColor(35, 35, 38)}, {QPalette::Dark, QColor(20, 20, 22)}, {QPalette::Shadow, Qt::black},
+            {QPalette::PlaceholderText, QColor(150, 150, 150)}})
+        dark.setColor(role, color);
+    return dark;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: screenshot OUTPUT.png\n");
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QStringList arguments = QApplication::arguments().mid(1);
+    const bool dark = arguments.removeAll(QStringLiteral("--dark")) > 0;
+    const bool menu = arguments.removeAll(QStringLiteral("--menu")) > 0;
+    QStringList color;
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--color")); at >= 0 && at + 1 < arguments.size()) {
+        color = arguments.at(at + 1).split(u',');
+        arguments.remove(at, 2);
+    }
+    if (arguments.size() != 1 || (!color.isEmpty() && color.size() != 3)) {
+        std::fprintf(stderr, "usage: screenshot [--dark] [--color R,G,B] [--menu] OUTPUT.png\n");
         return 2;
     }
+    if (dark)
+        QApplication::setPalette(darkPalette());
+
     QtToolkit toolkit;
     MainWindow window(toolkit);
     if (const std::optional<LoadError> error = window.loadData()) {
@@ -22,5 +61,32 @@ int main(int argc, char *argv[])
     }
     window.show();
     QApplication::processEvents();
-    return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    const char *const byteFields[] = {"redByte", "greenByte", "blueByte"};
+    for (int i = 0; i < color.size(); ++i) {
+        auto *field = window.findChild<QLineEdit *>(QLatin1String(byteFields[i]));
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, color.at(i));
+        QTest::keyClick(field, Qt::Key_Tab);
+    }
+    QImage picture = window.grab().toImage();
+    if (menu) {
+        QWidget *page = window.findChild<QWidget *>(QStringLiteral("picBack"));
+        page->setFocus();
+        QTest::keyClick(page, Qt::Key_Menu);
+        auto *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!popup)
+            return 1;
+        const QPoint at = page->mapTo(&window, QPoint(40, 10));
+        const QImage shown = popup->grab().toImage();
+        QImage combined(qMax(picture.width(), at.x() + shown.width()), qMax(picture.height(), at.y() + shown.height()),
+            QImage::Format_RGB32);
+        combined.fill(window.palette().color(QPalette::Window));
+        QPainter painter(&combined);
+        painter.drawImage(0, 0, picture);
+        painter.drawImage(at, shown);
+        painter.end();
+        picture = combined;
+    }
+    return picture.save(arguments.first()) ? 0 : 1;
 }

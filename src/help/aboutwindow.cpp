@@ -3,6 +3,7 @@
 #include "help/infotext.h"
 #include "values/twips.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 
 AboutWindow::AboutWindow(const QPixmap &picture, QWidget *parent)
@@ -13,10 +14,9 @@ AboutWindow::AboutWindow(const QPixmap &picture, QWidget *parent)
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About"));
     setFixedSize(twipsToPixels(4608), twipsToPixels(936));
+    // White in a light scheme, dark in a dark one, always with its own text colour.
     setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    setBackgroundRole(QPalette::Base);
 
     auto *pictureBox = new QLabel(this);
     pictureBox->setObjectName(QStringLiteral("Picture1"));
@@ -29,7 +29,16 @@ AboutWindow::AboutWindow(const QPixmap &picture, QWidget *parent)
     info->setGeometry(twipsToPixels(1080), twipsToPixels(120), twipsToPixels(3492), twipsToPixels(732));
     info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     info->setWordWrap(true);
+    info->setForegroundRole(QPalette::Text);
     QFont small = info->font();
     small.setPointSizeF(6.6);
     info->setFont(small);
+}
+
+void AboutWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }

@@ -2,11 +2,15 @@
 
 #include <QWidget>
 
-// The About window: a picture and one paragraph, fixed in size. It has no logic.
+// The About window: a picture and one paragraph, fixed in size, in the colours of the
+// user's scheme. Escape closes it.
 class AboutWindow : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit AboutWindow(const QPixmap &picture, QWidget *parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };

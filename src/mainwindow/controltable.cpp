@@ -1,13 +1,15 @@
 #include "mainwindow/controltable.h"
 
 #include "mainwindow/picturebox.h"
+#include "mainwindow/samplelabel.h"
+#include "mainwindow/slider.h"
 #include "values/twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
+#include <QStyleOptionFrame>
 #include <QToolButton>
 
 namespace ControlTable {
@@ -66,15 +68,43 @@ const char *const keyboardOrder[] = {
     "rgbByte", "rgbPercent", "rgbHex", "slideLock", "chkNetscape", "chkWindows", "picBack", "txtText", "txtLink",
     "txtVLink", "rgbName", "txtRgbName", "txtRgbMore", "cmdPickColor",
 };
+
+// What a screen reader says for each control; captions and tool tips speak for the rest.
+const std::pair<const char *, const char *> accessibleNames[] = {
+    {"redByte", "Red, decimal (0 to 255)"},    {"greenByte", "Green, decimal (0 to 255)"},
+    {"blueByte", "Blue, decimal (0 to 255)"},  {"byteShow", "CSS rgb() text"},
+    {"redPercent", "Red, percentage"},         {"greenPercent", "Green, percentage"},
+    {"bluePercent", "Blue, percentage"},       {"percentShow", "CSS rgb() percentage text"},
+    {"redHex", "Red, hexadecimal"},            {"greenHex", "Green, hexadecimal"},
+    {"blueHex", "Blue, hexadecimal"},          {"hexShow", "HTML colour attribute text"},
+    {"txtRgbName", "Colour name"},             {"txtRgbMore", "Further names of the colour"},
+    {"picBack", "Sample page background"},     {"txtText", "Sample text"},
+    {"txtLink", "Sample link"},                {"txtVLink", "Sample visited link"},
+    {"colShow", "Colour swatch: drag onto the sample page"},
+    {"redSlide", "Red slider"},                {"greenSlide", "Green slider"},
+    {"blueSlide", "Blue slider"},
+};
+
+// What each field shows whole at its fixed width; its font shrinks until that fits. D is
+// the widest hexadecimal digit in common interface fonts.
+const std::pair<const char *, const char *> widestValues[] = {
+    {"redByte", "255"}, {"greenByte", "255"}, {"blueByte", "255"},
+    {"redPercent", "100"}, {"greenPercent", "100"}, {"bluePercent", "100"},
+    {"redHex", "DD"}, {"greenHex", "DD"}, {"blueHex", "DD"},
+    {"byteShow", "rgb(255,255,255)"}, {"percentShow", "rgb(100%,100%,100%)"}, {"hexShow", "=\"#DDDDDD\""},
+};
 // clang-format on
 
 const QColor readOnlyGrey(224, 224, 224);
 
-void setBackground(QWidget *widget, const QColor &color)
+// A field that sets its own background sets its text colour too, so that it stays readable
+// under any colour scheme.
+void setColors(QWidget *widget, const QColor &background)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, color);
-    palette.setColor(QPalette::Window, color);
+    palette.setColor(QPalette::Base, background);
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::Text, Qt::black);
     widget->setPalette(palette);
 }
 
@@ -83,16 +113,16 @@ QWidget *makeField(const Control &c)
     auto *field = new QLineEdit(QString::fromLatin1(c.text));
     if (c.kind == ReadOnlyField) {
         field->setReadOnly(true);
-        setBackground(field, readOnlyGrey);
+        setColors(field, readOnlyGrey);
     } else if (c.kind == WhiteField) {
-        setBackground(field, Qt::white);
+        setColors(field, Qt::white);
     }
     return field;
 }
 
 QWidget *makeLabel(const Control &c)
 {
-    auto *label = new QLabel(QString::fromLatin1(c.text));
+    auto *label = new SampleLabel(QString::fromLatin1(c.text));
     if (c.kind == LinkLabel) {
         QFont font = label->font();
         font.setPointSizeF(7.8);
@@ -100,17 +130,6 @@ QWidget *makeLabel(const Control &c)
         label->setFont(font);
     }
     return label;
-}
-
-QWidget *makeSlider()
-{
-    auto *slider = new QScrollBar(Qt::Vertical);
-    slider->setRange(0, 255);
-    slider->setSingleStep(1); // arrows
-    slider->setPageStep(10); // track
-    slider->setTracking(false); // a thumb drag counts once it is released
-    slider->setFocusPolicy(Qt::StrongFocus); // a click takes the focus before it moves the value
-    return slider;
 }
 
 QWidget *makeToggle(const Control &c)
@@ -144,7 +163,7 @@ QWidget *make(const Control &c)
     case Label:
     case LinkLabel: return makeLabel(c);
     case Picture: return new PictureBox;
-    case Slider: return makeSlider();
+    case Slider: return new ::Slider;
     case Toggle: return makeToggle(c);
     case Button: return new QPushButton(QString::fromLatin1(c.text));
     case Line: return makeLine(c);
@@ -161,6 +180,25 @@ void fitCaption(QLabel *label)
     while (QFontMetricsF(font).horizontalAdvance(label->text()) > label->width() - 1 && font.pointSizeF() > smallest)
         font.setPointSizeF(font.pointSizeF() - 0.2);
     label->setFont(font);
+}
+
+int textAreaWidth(const QLineEdit *field)
+{
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.rect = field->rect();
+    option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+    const QRect contents = field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
+    return contents.width() - 4; // a line edit keeps two pixels clear on either side of its text
+}
+
+void fitValue(QLineEdit *field, const QString &widest)
+{
+    QFont font = field->font();
+    const qreal smallest = 5.0;
+    while (QFontMetricsF(font).horizontalAdvance(widest) > textAreaWidth(field) && font.pointSizeF() > smallest)
+        font.setPointSizeF(font.pointSizeF() - 0.2);
+    field->setFont(font);
 }
 
 QRect geometryOf(const Control &c)
@@ -194,6 +232,10 @@ void build(QWidget *clientArea)
         if (auto *label = qobject_cast<QLabel *>(widget))
             fitCaption(label);
     }
+    for (const auto &[name, accessibleName] : accessibleNames)
+        clientArea->findChild<QWidget *>(QLatin1String(name))->setAccessibleName(QLatin1String(accessibleName));
+    for (const auto &[name, widest] : widestValues)
+        fitValue(clientArea->findChild<QLineEdit *>(QLatin1String(name)), QLatin1String(widest));
 }
 
 void applyTabOrder(QWidget *clientArea)

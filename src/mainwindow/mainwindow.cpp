@@ -8,6 +8,7 @@
 #include "tables/datafiles.h"
 #include "help/aboutwindow.h"
 #include "help/infotext.h"
+#include "values/contrast.h"
 #include "values/conversions.h"
 #include "values/entryreading.h"
 #include "values/notationtexts.h"
@@ -43,6 +44,14 @@ const SampleColors defaultSamples{
 QColor colorOf(Rgb c)
 {
     return QColor(c.red, c.green, c.blue);
+}
+
+// The program's writes show a field's beginning; the field the user is in keeps its cursor.
+void showText(QLineEdit *field, const QString &text)
+{
+    field->setText(text);
+    if (!field->hasFocus())
+        field->setCursorPosition(0);
 }
 
 std::array<double, 3> componentsOf(Rgb c)
@@ -130,6 +139,9 @@ void MainWindow::createMenus()
             {"mnuEditCopyHTML", "Copy as HTML", {}, &MainWindow::copySampleAsHtml},
             {"mnuEditSep", "-", {}, nullptr},
             {"mnuEditSetDef", "Set Default", {}, &MainWindow::setDefaultSampleColors},
+            {"mnuEditApply", "Apply Current Color", {}, &MainWindow::applyCurrentColorToPart},
+            {"mnuEditTake", "Make This Color Current", {}, &MainWindow::makePartColorCurrent},
+            {"mnuEditSep2", "-", {}, nullptr},
         }},
         {"mnuQuestion", "&?", true, {
             {"mnuQuestionInfo", "&Info", {}, &MainWindow::showInfo},
@@ -155,6 +167,11 @@ void MainWindow::createMenus()
             menuBar()->addMenu(menu);
         else
             sampleMenu = menu;
+    }
+    // The page's contrast, filled in as the menu opens; choosing a line copies it.
+    for (QAction *&line : contrastActions) {
+        line = sampleMenu->addAction(QString());
+        connect(line, &QAction::triggered, this, [this, line] { copyToClipboard(line->text()); });
     }
 }
 
@@ -184,8 +201,8 @@ void MainWindow::connectHandlers()
                 colorSamplePart(part, dragged);
         }
     });
-    connect(dragDrop, &SamplePageDragDrop::contextMenuRequested, this,
-        [this](QWidget *, QPoint globalPos) { showSampleMenu(globalPos); });
+    connect(dragDrop, &SamplePageDragDrop::contextMenuRequested, this, &MainWindow::showSampleMenu);
+    connect(sampleMenu, &QMenu::aboutToShow, this, &MainWindow::showContrastLines);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -253,9 +270,14 @@ void MainWindow::updateColor(ColorSource source)
     writingViews = false;
 
     setShownColor(swatch, colorOf(color));
-    combinedTexts[0]->setText(texts.byteShow);
-    combinedTexts[1]->setText(texts.percentShow);
-    combinedTexts[2]->setText(texts.hexShow);
+    showText(combinedTexts[0], texts.byteShow);
+    showText(combinedTexts[1], texts.percentShow);
+    showText(combinedTexts[2], texts.hexShow);
+    const QString onWhiteAndBlack
+        = QStringLiteral("On white %1, on black %2")
+              .arg(ratioText(contrastRatio(color, {255, 255, 255})), ratioText(contrastRatio(color, {0, 0, 0})));
+    swatch->setToolTip(onWhiteAndBlack);
+    swatch->setAccessibleDescription(onWhiteAndBlack);
     editPending = false;
 }
 
@@ -308,14 +330,14 @@ qint16 MainWindow::validateEntry(qint16 value, ColorSource notation)
 void MainWindow::writeViews(Rgb color, const NotationTexts &texts)
 {
     const QStringList colorNames = names.findNamesByColor(color);
-    nameField->setText(colorNames.value(0));
-    furtherNamesField->setText(ColorNameTable::joinFurtherNames(colorNames));
+    showText(nameField, colorNames.value(0));
+    showText(furtherNamesField, ColorNameTable::joinFurtherNames(colorNames));
 
     for (const NotationField &field : fields) {
         const auto &column = field.notation == ColorSource::Byte ? texts.byte
             : field.notation == ColorSource::Percent             ? texts.percent
                                                                  : texts.hex;
-        field.edit->setText(column[field.component]);
+        showText(field.edit, column[field.component]);
     }
     for (int i = 0; i < 3; ++i)
         sliders[i]->setValue(color.component(i));
@@ -396,6 +418,13 @@ void MainWindow::showSampleColor(const SamplePart &part, Rgb color)
 {
     samples.*part.triple = color;
     setShownColor(part.control, colorOf(color));
+    // Each text tells its contrast on the background; the background tells all three.
+    for (const SamplePart &described : sampleParts) {
+        const QString contrast = described.triple == &SampleColors::back ? contrastLines(samples).join(u'\n')
+                                                                         : contrastLine(samples, described.triple);
+        described.control->setToolTip(contrast);
+        described.control->setAccessibleDescription(contrast);
+    }
 }
 
 SampleColors MainWindow::sampleColors() const
@@ -426,9 +455,30 @@ void MainWindow::takeSampleColor(QWidget *dragged)
     }
 }
 
-void MainWindow::showSampleMenu(QPoint globalPos)
+void MainWindow::showSampleMenu(QWidget *part, QPoint globalPos)
 {
+    menuPart = part;
     sampleMenu->popup(globalPos);
+}
+
+void MainWindow::showContrastLines()
+{
+    const QStringList lines = contrastLines(samples);
+    for (int i = 0; i < 3; ++i)
+        contrastActions[i]->setText(lines[i]);
+}
+
+void MainWindow::applyCurrentColorToPart()
+{
+    for (const SamplePart &part : sampleParts) {
+        if (part.control == menuPart)
+            colorSamplePart(part, swatch);
+    }
+}
+
+void MainWindow::makePartColorCurrent()
+{
+    takeSampleColor(menuPart);
 }
 
 void MainWindow::copySampleAsCss()

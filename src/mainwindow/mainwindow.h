@@ -26,6 +26,7 @@
 #include <optional>
 
 class AboutWindow;
+class QAction;
 struct NotationTexts;
 class QLabel;
 class QLineEdit;
@@ -98,7 +99,10 @@ private:
     void snapToPalette(const PaletteToggle &toggle);
     void colorSamplePart(const SamplePart &target, QWidget *dragged);
     void takeSampleColor(QWidget *dragged);
-    void showSampleMenu(QPoint globalPos);
+    void showSampleMenu(QWidget *part, QPoint globalPos);
+    void showContrastLines();
+    void applyCurrentColorToPart();
+    void makePartColorCurrent();
     void pickColorFromDialog();
     void copySampleAsCss();
     void copySampleAsHtml();
@@ -127,6 +131,8 @@ private:
     QWidget *swatch = nullptr;
     QToolButton *lockToggle = nullptr;
     QMenu *sampleMenu = nullptr;
+    QWidget *menuPart = nullptr; // the sample part whose menu is open
+    std::array<QAction *, 3> contrastActions{};
     SamplePageDragDrop *dragDrop = nullptr;
     std::unique_ptr<AboutWindow> about;
 };

@@ -1,11 +1,26 @@
 #include "mainwindow/picturebox.h"
 
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+#include "mainwindow/focusframe.h"
+
+#include <QAccessibleWidget>
+
+namespace {
+
+// Screen readers read a picture box as a picture; its accessible name says which one.
+QAccessibleInterface *pictureBoxAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("PictureBox") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+} // namespace
 
 PictureBox::PictureBox(QWidget *parent)
     : QWidget(parent)
 {
+    static const bool accessibleInstalled = (QAccessible::installFactory(pictureBoxAccessible), true);
+    Q_UNUSED(accessibleInstalled);
     setAutoFillBackground(true);
     // Reached by Tab, but a press on it starts a drag rather than taking the focus.
     setFocusPolicy(Qt::TabFocus);
@@ -34,12 +49,5 @@ void setShownColor(QWidget *control, const QColor &color)
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
-    if (!hasFocus())
-        return;
-    QStylePainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = rect().adjusted(1, 1, -1, -1);
-    option.backgroundColor = palette().color(QPalette::Window);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    drawFocusFrame(this);
 }

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QWidget>
@@ -74,6 +75,16 @@ bool SamplePageDragDrop::eventFilter(QObject *watched, QEvent *event)
         if (mouse->button() != Qt::RightButton || !withContextMenu.contains(control))
             return false;
         emit contextMenuRequested(control, mouse->globalPosition().toPoint());
+        return true;
+    }
+    case QEvent::KeyPress: {
+        // The keyboard's way to the menu: the Menu key or Shift+F10, shown at the part.
+        auto *key = static_cast<QKeyEvent *>(event);
+        const bool menuKey
+            = key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier);
+        if (!menuKey || !withContextMenu.contains(control))
+            return false;
+        emit contextMenuRequested(control, control->mapToGlobal(control->rect().center()));
         return true;
     }
     case QEvent::DragEnter:

@@ -8,9 +8,9 @@ class QMimeData;
 class QWidget;
 class Toolkit;
 
-// Drag and drop between the swatch and the sample page's parts, and the page's right-button
-// release, for any number of controls: one rule for all of them. The dragged control is
-// named in data private to this process, so drags from other programs are ignored.
+// Drag and drop between the swatch and the sample page's parts, and the page's menu (a
+// right-button release, the Menu key or Shift+F10), for any number of controls: one rule for all of them. The dragged
+// control is named in data private to this process, so drags from other programs are ignored.
 class SamplePageDragDrop : public QObject
 {
     Q_OBJECT

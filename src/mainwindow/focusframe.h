@@ -1,0 +1,7 @@
+#pragma once
+
+class QWidget;
+
+/// Draws a dotted black-and-white frame along the widget's edge when it has the focus. It
+/// shows on any colour and never tints what the widget shows inside it.
+void drawFocusFrame(QWidget *widget);
