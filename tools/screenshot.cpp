@@ -1,7 +1,8 @@
 // Saves pictures of the main window for the README (make screenshot):
 //   screenshot [--dark] [--color R,G,B] [--menu] OUTPUT.png
 // --dark renders it under a dark colour scheme, --color types a colour into the byte
-// fields first, --menu adds the sample page's menu as the user sees it on the page.
+// fields first, --menu gives that colour to the sample text and adds the sample page's menu
+// as the user sees it on the page.
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/qttoolkit.h"
 
@@ -71,13 +72,18 @@ int main(int argc, char *argv[])
     }
     QImage picture = window.grab().toImage();
     if (menu) {
-        QWidget *page = window.findChild<QWidget *>(QStringLiteral("picBack"));
+        QWidget *page = window.findChild<QWidget *>(QStringLiteral("txtText"));
         page->setFocus();
         QTest::keyClick(page, Qt::Key_Menu);
         auto *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         if (!popup)
             return 1;
-        const QPoint at = page->mapTo(&window, QPoint(40, 10));
+        popup->findChild<QAction *>(QStringLiteral("mnuEditApply"))->trigger();
+        popup->close();
+        picture = window.grab().toImage();
+        QTest::keyClick(page, Qt::Key_Menu);
+        popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        const QPoint at = page->mapTo(&window, QPoint(40, 12));
         const QImage shown = popup->grab().toImage();
         QImage combined(qMax(picture.width(), at.x() + shown.width()), qMax(picture.height(), at.y() + shown.height()),
             QImage::Format_RGB32);
