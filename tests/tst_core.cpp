@@ -376,9 +376,9 @@ private slots:
         for (const auto &[ratio, level] : levels)
             QCOMPARE(contrastLevel(ratio), QLatin1String(level));
         const SampleColors page{{255, 255, 255}, {0, 0, 0}, {255, 0, 0}, {119, 119, 119}};
-        QCOMPARE(contrastLines(page), QStringList({"Text on background: 21.00:1 (AAA)",
-                                          "Link on background: 3.99:1 (AA large text only)",
-                                          "Visited link on background: 4.47:1 (AA large text only)"}));
+        QCOMPARE(contrastLines(page),
+            QStringList({"Text on background: 21.00:1 (AAA)", "Link on background: 3.99:1 (AA large text only)",
+                "Visited link on background: 4.47:1 (AA large text only)"}));
     }
 
     void commandLine_data()

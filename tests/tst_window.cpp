@@ -381,7 +381,12 @@ private slots:
 
     void sampleMenu()
     {
-        QVERIFY(!openSampleMenu("colShow"));
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
+        QApplication::sendEvent(ui->control("colShow"), &rightClick);
+        auto *swatchMenu = qobject_cast<QMenu *>(QApplication::activePopupWidget()); // the swatch's own menu
+        QVERIFY(swatchMenu && swatchMenu->actions().size() == 1);
+        QCOMPARE(swatchMenu->actions().first()->text(), QStringLiteral("Pick from Screen"));
+        swatchMenu->close();
         for (const auto &[part, triple] : sampleParts) {
             QMenu *menu = openSampleMenu(part);
             QVERIFY2(menu, part);
@@ -500,7 +505,8 @@ private slots:
         QCOMPARE(ui->control("txtText")->toolTip(), lines[0]);
         QCOMPARE(ui->control("txtVLink")->accessibleDescription(), lines[2]);
         QCOMPARE(ui->control("picBack")->toolTip(), lines.join(u'\n'));
-        QCOMPARE(ui->control("colShow")->toolTip(), QStringLiteral("On white 3.99:1, on black 5.25:1"));
+        QCOMPARE(ui->control("colShow")->toolTip(),
+            QStringLiteral("On white 3.99:1, on black 5.25:1\nPick from Screen: right-click or Ctrl+Shift+P"));
 
         QMenu *menu = openSampleMenu("txtLink");
         QVERIFY(menu);

@@ -3,6 +3,8 @@
 #include "mainwindow/artwork.h"
 #include "mainwindow/controltable.h"
 #include "mainwindow/picturebox.h"
+#include "mainwindow/portalcolorpicker.h"
+#include "mainwindow/screengrabpicker.h"
 #include "mainwindow/samplepagedragdrop.h"
 #include "mainwindow/toolkit.h"
 #include "tables/datafiles.h"
@@ -17,6 +19,7 @@
 
 #include <QCoreApplication>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -82,6 +85,7 @@ MainWindow::MainWindow(Toolkit &toolkit, QWidget *parent)
 
     findControls();
     createMenus();
+    createScreenPick();
     connectHandlers();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     fields[0].edit->setFocus();
@@ -173,6 +177,28 @@ void MainWindow::createMenus()
         line = sampleMenu->addAction(QString());
         connect(line, &QAction::triggered, this, [this, line] { copyToClipboard(line->text()); });
     }
+}
+
+void MainWindow::createScreenPick()
+{
+    auto *pick = new QAction(QStringLiteral("Pick from Screen"), this);
+    pick->setObjectName(QStringLiteral("actPickFromScreen"));
+    pick->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    connect(pick, &QAction::triggered, this, &MainWindow::pickFromScreen);
+    addAction(pick); // the shortcut works anywhere in the window
+    auto *swatchMenu = new QMenu(this);
+    swatchMenu->addAction(pick);
+    swatch->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(swatch, &QWidget::customContextMenuRequested, this,
+        [this, swatchMenu](QPoint pos) { swatchMenu->popup(swatch->mapToGlobal(pos)); });
+
+    portal = new PortalColorPicker(this);
+    connect(portal, &PortalColorPicker::picked, this, &MainWindow::takePickedColor);
+    connect(portal, &PortalColorPicker::cancelled, this, [this] { screenPickOpen = false; });
+    connect(portal, &PortalColorPicker::failed, this, [this](const QString &what) {
+        screenPickOpen = false;
+        toolkit.showMessage(QStringLiteral("Pick from Screen failed: %1.").arg(what));
+    });
 }
 
 void MainWindow::connectHandlers()
@@ -273,11 +299,11 @@ void MainWindow::updateColor(ColorSource source)
     showText(combinedTexts[0], texts.byteShow);
     showText(combinedTexts[1], texts.percentShow);
     showText(combinedTexts[2], texts.hexShow);
-    const QString onWhiteAndBlack
-        = QStringLiteral("On white %1, on black %2")
+    const QString swatchHelp
+        = QStringLiteral("On white %1, on black %2\nPick from Screen: right-click or Ctrl+Shift+P")
               .arg(ratioText(contrastRatio(color, {255, 255, 255})), ratioText(contrastRatio(color, {0, 0, 0})));
-    swatch->setToolTip(onWhiteAndBlack);
-    swatch->setAccessibleDescription(onWhiteAndBlack);
+    swatch->setToolTip(swatchHelp);
+    swatch->setAccessibleDescription(swatchHelp);
     editPending = false;
 }
 
@@ -293,7 +319,7 @@ std::array<double, 3> MainWindow::readColor(ColorSource source) const
         names.findColorByName(nameField->text(), color);
         return componentsOf(color);
     }
-    case ColorSource::Dialog: return componentsOf(Rgb::fromPacked(dialogColor));
+    case ColorSource::Dialog: return componentsOf(Rgb::fromPacked(confirmedColor));
     case ColorSource::Sliders: break;
     }
     return componentsOf(sliderColor());
@@ -509,7 +535,42 @@ void MainWindow::pickColorFromDialog()
             + QStringLiteral(" selecting color.\r\n") + result.description);
         return;
     }
-    dialogColor = result.color;
+    confirmedColor = result.color;
+    updateColor(ColorSource::Dialog);
+}
+
+void MainWindow::pickFromScreen()
+{
+    if (screenPickOpen) {
+        toolkit.beep(); // one pick at a time
+        return;
+    }
+    // The focus stays where it is: an edit in progress counts first, as if its field were left.
+    for (const NotationField &field : fields) {
+        if (field.edit->hasFocus())
+            applyFieldEdit(field);
+    }
+    if (nameField->hasFocus())
+        applyTypedName();
+
+    if (PortalColorPicker::available()) {
+        screenPickOpen = true;
+        const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
+        portal->pick(x11 ? QStringLiteral("x11:") + QString::number(winId(), 16) : QString());
+    } else if (ScreenGrabPicker *overlay = ScreenGrabPicker::start()) {
+        screenPickOpen = true;
+        connect(overlay, &ScreenGrabPicker::picked, this, &MainWindow::takePickedColor);
+        connect(overlay, &ScreenGrabPicker::cancelled, this, [this] { screenPickOpen = false; });
+    } else {
+        toolkit.showMessage(QStringLiteral("Pick from Screen is not available here: there is no desktop portal "
+                                           "(org.freedesktop.portal.Desktop) and no X11 screen to read."));
+    }
+}
+
+void MainWindow::takePickedColor(Rgb color)
+{
+    screenPickOpen = false;
+    confirmedColor = color.packed();
     updateColor(ColorSource::Dialog);
 }
 

@@ -8,7 +8,7 @@
 //   - a slider change (with "Lock sliding", all three follow first) calls updateColor(Sliders);
 //   - a palette toggle snaps the byte fields and calls updateColor(Byte);
 //   - a sample part dropped on the swatch writes the sliders, then updateColor(Sliders);
-//   - a confirmed colour dialog calls updateColor(Dialog).
+//   - a confirmed colour dialog, or a colour picked from the screen, calls updateColor(Dialog).
 // updateColor reads the source, sets writingViews, validates (showing range messages),
 // rewrites every view, clears writingViews, paints the swatch and combined texts, and
 // clears editPending. The program's own writes raise the controls' notifications at once;
@@ -26,6 +26,7 @@
 #include <optional>
 
 class AboutWindow;
+class PortalColorPicker;
 class QAction;
 struct NotationTexts;
 class QLabel;
@@ -52,6 +53,7 @@ public:
     bool isWritingViews() const { return writingViews; }
     bool hasPendingEdit() const { return editPending; }
     AboutWindow *aboutWindow() const { return about.get(); }
+    bool isPickingFromScreen() const { return screenPickOpen; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -76,6 +78,7 @@ private:
 
     void findControls();
     void createMenus();
+    void createScreenPick();
     void connectHandlers();
 
     void updateColor(ColorSource source);
@@ -109,6 +112,8 @@ private:
     void setDefaultSampleColors();
     void copyToClipboard(const QString &text);
     void exitProgram();
+    void pickFromScreen();
+    void takePickedColor(Rgb color);
     void showInfo();
     void showAbout();
 
@@ -119,7 +124,8 @@ private:
     SampleColors samples;
     bool writingViews = false;
     bool editPending = false;
-    quint32 dialogColor = 0;
+    quint32 confirmedColor = 0; // packed; from the colour dialog or a pick from the screen
+    bool screenPickOpen = false;
 
     std::array<NotationField, 9> fields{};
     std::array<QScrollBar *, 3> sliders{};
@@ -134,5 +140,6 @@ private:
     QWidget *menuPart = nullptr; // the sample part whose menu is open
     std::array<QAction *, 3> contrastActions{};
     SamplePageDragDrop *dragDrop = nullptr;
+    PortalColorPicker *portal = nullptr;
     std::unique_ptr<AboutWindow> about;
 };

@@ -1,5 +1,7 @@
 #include "values/conversions.h"
 
+#include <cmath>
+
 qint16 hexDigitValue(const QString &text)
 {
     const QString digit = text.toLower();
@@ -32,4 +34,11 @@ float percentOf(float part, qint16 whole)
         return 0.0f;
     const double quotient = double(whole) / double(part);
     return float(100.0 / quotient);
+}
+
+quint8 componentOfFraction(double fraction)
+{
+    if (std::isnan(fraction))
+        return 0;
+    return quint8(std::lround(qBound(0.0, fraction, 1.0) * 255));
 }

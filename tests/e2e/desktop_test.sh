@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # What only the real program on a real X display shows: a modal box closed by Return, the
-# slider step after it, a real drag and drop read back through the real clipboard, the exit
-# status, the user's locale, a missing data file. Real mouse and keyboard events from
+# slider step after it, a real drag and drop read back through the real clipboard, a colour
+# picked from the real screen, the exit status, the user's locale, a missing data file. Real mouse and keyboard events from
 # xdotool; views are read by selecting and copying their text. Controls are found from the
 # window's position and the designed geometry, never by asking the program.
 # With a folder holding the Debian package, its unpacked program is tried too.
@@ -29,6 +29,7 @@ Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 XVFB_PID=$!
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent # no desktop portal: picking reads the X11 screen
 
 # Control rectangles in twips from the client area's top-left corner, frames added in.
 declare -A RECT=(
@@ -127,6 +128,8 @@ CASES=(
     "a range message closed by Return | enter blueByte 300; answer_box                            | hexShow   | =\"#FF80FF\""
     "the edit, its message, one step  | edit redByte 300; click greenSlide 50 90; answer_box      | byteShow  | rgb(255,138,255)"
     "drag, then Copy as CSS           | enter redByte 18; enter greenByte 52; enter blueByte 86; drag colShow txtVLink; sample_menu picBack 1 | clipboard | $CSS"
+    "pick from the screen             | xsetroot -solid '#123456'; click byteShow; xdotool key ctrl+shift+p sleep 1 mousemove 900 700 click 1 | byteShow | rgb(18,52,86)"
+    "Escape ends a pick, nothing else | enter redByte 1; xdotool key ctrl+shift+p sleep 1 key Escape | byteShow | rgb(1,52,86)"
     "Exit ends with status 0          | click byteShow; xdotool key alt+f sleep 0.3 key x; finish | status    | 0"
     "the German locale's comma        | start $RUSKET LC_ALL=de_DE.UTF-8; enter greenByte 128     | greenPercent | 50,19608"
     "no names file: a report, status 1 | stop; without_names                                      | status    | 1"
