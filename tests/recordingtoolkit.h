@@ -14,15 +14,27 @@
 class RecordingToolkit : public Toolkit
 {
 public:
-    void showMessage(const QString &text) override;
-    void beep() override;
-    ColorDialogResult pickColor() override;
-    bool setClipboardText(const QString &text) override;
-    QString programFolder() const override;
+    void showMessage(const QString &text) override
+    {
+        messages.append(text);
+        if (onMessage)
+            onMessage();
+    }
+    void beep() override { ++beeps; }
+    ColorDialogResult pickColor() override
+    {
+        ++dialogsShown;
+        return dialogAnswers.isEmpty() ? ColorDialogResult{} : dialogAnswers.takeFirst();
+    }
+    bool setClipboardText(const QString &text) override
+    {
+        clipboard = clipboardFails ? clipboard : text;
+        return !clipboardFails;
+    }
+    QString programFolder() const override { return folder; }
+    /// Like a real drag: the drop reaches the topmost widget under `dropAt` in `dropWindow`
+    /// that accepts drops, before the drag returns. Without a drop window, nothing takes it.
     void startDrag(QWidget *source, QMimeData *data) override;
-
-    /// Where the next drag is released: a point in `window`; without a window, nowhere.
-    void releaseDragAt(QWidget *window, QPoint pos);
 
     QStringList messages;
     std::function<void()> onMessage; // runs while the box would be open
@@ -33,8 +45,6 @@ public:
     bool clipboardFails = false;
     QString folder = QStringLiteral(RUSKET_DATA_DIR);
     QList<QWidget *> dragSources;
-
-private:
     QPointer<QWidget> dropWindow;
-    QPoint dropPos;
+    QPoint dropAt;
 };

@@ -4,7 +4,6 @@
 
 #include <QPushButton>
 #include <QRandomGenerator>
-#include <QTest>
 #include <span>
 
 namespace {
@@ -12,16 +11,20 @@ namespace {
 const char *const clickTargets[] = {"redByte", "greenByte", "blueByte", "redPercent", "greenPercent", "bluePercent",
     "redHex", "greenHex", "blueHex", "txtRgbName", "byteShow", "txtRgbMore", "redSlide", "greenSlide", "blueSlide",
     "chkNetscape", "chkWindows", "slideLock"};
-const char *const editCommands[] = {"mnuEditCopyCSS", "mnuEditCopyHTML", "mnuEditSetDef"};
-const char *const dragControls[] = {"colShow", "picBack", "txtText", "txtLink", "txtVLink"};
+const char *const sliderNames[] = {"redSlide", "greenSlide", "blueSlide"};
+const char *const commands[] = {"mnuEditCopyCSS", "mnuEditCopyHTML", "mnuEditSetDef"};
+const std::pair<const char *, Rgb SampleColors::*> dragControls[]
+    = {{"colShow", nullptr}, {"picBack", &SampleColors::back}, {"txtText", &SampleColors::text},
+        {"txtLink", &SampleColors::link}, {"txtVLink", &SampleColors::vlink}};
 const char *const fragments[] = {"0", "1", "2", "5", "9", "12", "128", "255", "256", "300", "-", "+", ".", ",", "E",
     "e", "&H", "&O", "FF", "a", "g", " ", "99999999999", "1E400", "40000", "-32769", "%", "\u00e9", "\u0416", "\u0663",
     "aqua", "Alice Blue", "cyan", "grey"};
+const Qt::Key sliderKeys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
 
 // Plays random user actions on the real window. After each, every view must agree with
-// the core's texts for the current colour, and the sample page's contrast with the core's
-// figures; a byte edit left by a key must also have set exactly the component of the field
-// typed into, so a wrongly wired field shows.
+// the core's texts for the current colour, and the sample page and its contrast with what
+// the actions gave it; a byte edit left by a key, or a confirmed colour dialog, must also
+// have set exactly that colour, so that a wrongly wired field shows.
 class RandomSession
 {
 public:
@@ -31,6 +34,7 @@ public:
 
     QString step(WindowDriver &ui)
     {
+        expectedColor.reset();
         switch (random.bounded(10)) {
         case 0:
         case 1:
@@ -41,11 +45,33 @@ public:
             ui.click(ui.control(target));
             return QStringLiteral("click %1").arg(QLatin1String(target));
         }
-        case 5: return slide(ui);
+        case 5: {
+            const char *slider = pick(sliderNames);
+            const Qt::Key key = sliderKeys[random.bounded(int(std::size(sliderKeys)))];
+            ui.click(ui.slider(slider), QPoint(2, 2)); // the upper arrow: one step up
+            QTest::keyClick(ui.slider(slider), key);
+            return QStringLiteral("click %1's arrow, key %2").arg(QLatin1String(slider)).arg(int(key), 0, 16);
+        }
         case 6:
         case 7: return dragDrop(ui);
-        case 8: return editCommand(ui);
-        default: return pickColor(ui);
+        case 8: {
+            const char *command = pick(commands);
+            ui.window->findChild<QAction *>(QLatin1String(command))->trigger();
+            if (command == commands[2])
+                expectedSamples = designedSampleDefaults;
+            else if (ui.toolkit.clipboard != (command == commands[0] ? cssText : htmlText)(expectedSamples))
+                return QStringLiteral("BROKEN: %1 copied '%2'").arg(QLatin1String(command), ui.toolkit.clipboard);
+            return QLatin1String(command);
+        }
+        default: {
+            const Rgb color = Rgb::fromPacked(random.bounded(1u << 24));
+            const auto outcome = DialogOutcome(random.bounded(3));
+            ui.toolkit.dialogAnswers = {{outcome, color.packed(), 3, QStringLiteral("failed")}};
+            ui.click(ui.control<QPushButton>("cmdPickColor"));
+            if (outcome == DialogOutcome::Confirmed)
+                expectedColor = color;
+            return QStringLiteral("colour dialog: outcome %1, colour %2").arg(int(outcome)).arg(color.packed(), 0, 16);
+        }
         }
     }
 
@@ -84,52 +110,15 @@ private:
         return QStringLiteral("type '%1' into %2, leave by key").arg(text, QLatin1String(name));
     }
 
-    QString slide(WindowDriver &ui)
-    {
-        static const Qt::Key keys[]
-            = {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
-        const char *name = pick(sliderNames);
-        const Qt::Key key = keys[random.bounded(int(std::size(keys)))];
-        ui.click(ui.slider(name), QPoint(2, 2)); // the top arrow: one step up
-        QTest::keyClick(ui.slider(name), key);
-        return QStringLiteral("click %1's arrow, key %2").arg(QLatin1String(name)).arg(int(key), 0, 16);
-    }
-
     QString dragDrop(WindowDriver &ui)
     {
-        const char *from = pick(dragControls);
-        const char *to = pick(dragControls);
+        const auto &[from, fromPart] = dragControls[random.bounded(5)];
+        const auto &[to, toPart] = dragControls[random.bounded(5)];
         const Rgb current = ui.color();
         ui.drag(ui.control(from), ui.control(to));
-        const std::pair<const char *, Rgb SampleColors::*> parts[] = {{"picBack", &SampleColors::back},
-            {"txtText", &SampleColors::text}, {"txtLink", &SampleColors::link}, {"txtVLink", &SampleColors::vlink}};
-        for (const auto &[name, triple] : parts) {
-            if (qstrcmp(from, "colShow") == 0 && qstrcmp(name, to) == 0)
-                expectedSamples.*triple = current;
-        }
+        if (!fromPart && toPart)
+            expectedSamples.*toPart = current;
         return QStringLiteral("drag %1 onto %2").arg(QLatin1String(from), QLatin1String(to));
-    }
-
-    QString editCommand(WindowDriver &ui)
-    {
-        const char *command = pick(editCommands);
-        ui.window->findChild<QAction *>(QLatin1String(command))->trigger();
-        if (qstrcmp(command, "mnuEditSetDef") == 0)
-            expectedSamples = designedSampleDefaults;
-        else if (ui.toolkit.clipboard != cssText(expectedSamples) && ui.toolkit.clipboard != htmlText(expectedSamples))
-            return QStringLiteral("BROKEN: clipboard holds '%1'").arg(ui.toolkit.clipboard);
-        return QLatin1String(command);
-    }
-
-    QString pickColor(WindowDriver &ui)
-    {
-        const quint32 color = random.bounded(1u << 24);
-        const int outcome = random.bounded(3);
-        ui.toolkit.dialogAnswers = {{DialogOutcome(outcome), color, 3, QStringLiteral("failed")}};
-        ui.click(ui.control<QPushButton>("cmdPickColor"));
-        if (DialogOutcome(outcome) == DialogOutcome::Confirmed)
-            expectedColor = Rgb::fromPacked(color);
-        return QStringLiteral("colour dialog: outcome %1, colour %2").arg(outcome).arg(color, 6, 16, QLatin1Char('0'));
     }
 
     QRandomGenerator random;
@@ -149,24 +138,19 @@ private slots:
         const int actions
             = qEnvironmentVariableIsSet("RUSKET_ACTIONS") ? qEnvironmentVariableIntValue("RUSKET_ACTIONS") : 20000;
         qInfo("random session: seed %u, %d actions (set RUSKET_SEED to replay another)", seed, actions);
-
         WindowDriver ui;
         RandomSession session(seed);
         for (int i = 0; i < actions; ++i) {
-            session.expectedColor.reset();
             const QString action = session.step(ui);
-            QString broken = ui.mismatch(ui.color());
-            if (action.startsWith(QLatin1String("BROKEN")))
-                broken += action;
+            QString broken
+                = ui.mismatch(ui.color()) + (action.startsWith(QLatin1String("BROKEN")) ? action : QString());
             if (session.expectedColor && ui.color() != *session.expectedColor)
                 broken += QStringLiteral(" the colour is not the one typed or confirmed");
-            if (ui.window->sampleColors() != session.expectedSamples)
-                broken += QStringLiteral(" the sample page changed");
             const QStringList lines = contrastLines(session.expectedSamples);
-            if (ui.control("txtText")->toolTip() != lines[0] || ui.control("txtLink")->toolTip() != lines[1]
-                || ui.control("txtVLink")->toolTip() != lines[2]
+            if (ui.window->sampleColors() != session.expectedSamples || ui.control("txtText")->toolTip() != lines[0]
+                || ui.control("txtLink")->toolTip() != lines[1] || ui.control("txtVLink")->toolTip() != lines[2]
                 || ui.control("picBack")->toolTip() != lines.join(u'\n'))
-                broken += QStringLiteral(" the contrast shown is not the page's");
+                broken += QStringLiteral(" the sample page or its contrast is not what the actions gave it");
             ui.toolkit.messages.clear();
             if (!broken.isEmpty())
                 QFAIL(qPrintable(QStringLiteral("seed %1, action %2 (%3): %4").arg(seed).arg(i).arg(action, broken)));

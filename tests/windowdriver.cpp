@@ -1,35 +1,15 @@
 #include "windowdriver.h"
 
-#include "mainwindow/picturebox.h"
 #include "values/notationtexts.h"
 
-#include <QApplication>
 #include <QStyleHints>
-#include <QTest>
-
-namespace {
-
-QtMessageHandler testLogger = nullptr;
-
-// The offscreen platform warns of what it cannot do (fix a window's size, raise a window,
-// grab the keyboard); nothing the tests rely on.
-void quietOffscreenLimits(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (!message.startsWith(QLatin1String("This plugin does not support")))
-        testLogger(type, context, message);
-}
-
-} // namespace
 
 WindowDriver::WindowDriver()
 {
-    if (!testLogger) {
-        testLogger = qInstallMessageHandler(quietOffscreenLimits);
-        // One font, one style and a steady cursor, so that the window renders the same every time.
-        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
-        QApplication::setStyle(QStringLiteral("Fusion"));
-        QGuiApplication::styleHints()->setCursorFlashTime(0);
-    }
+    // One font, one style and a steady cursor, so that the window renders the same every time.
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QGuiApplication::styleHints()->setCursorFlashTime(0);
     window = std::make_unique<MainWindow>(toolkit);
     if (std::optional<LoadError> error = window->loadData())
         qFatal("start-up failed: %s", qPrintable(error->text()));
@@ -42,8 +22,6 @@ WindowDriver::WindowDriver()
     windows.load(QStringLiteral(RUSKET_DATA_DIR "/windows.pal"), 16);
 }
 
-WindowDriver::~WindowDriver() = default;
-
 void WindowDriver::type(const char *fieldName, const QString &text)
 {
     QLineEdit *edit = field(fieldName);
@@ -51,25 +29,10 @@ void WindowDriver::type(const char *fieldName, const QString &text)
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_Backspace);
     for (QChar c : text) {
-        if (c.unicode() < 128) {
-            QTest::keyClick(edit, char(c.unicode()));
-        } else {
-            // Beyond ASCII there is no key code to press; the text arrives as typed text.
-            QTest::sendKeyEvent(QTest::Press, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
-            QTest::sendKeyEvent(QTest::Release, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        }
+        // Each character arrives as typed text, the way an input method delivers any of them.
+        QTest::sendKeyEvent(QTest::Press, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
-}
-
-void WindowDriver::tab()
-{
-    QWidget *focus = QApplication::focusWidget();
-    QTest::keyClick(focus ? focus : window.get(), Qt::Key_Tab);
-}
-
-void WindowDriver::click(QWidget *widget, QPoint pos)
-{
-    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, pos.isNull() ? widget->rect().center() : pos);
 }
 
 void WindowDriver::drag(QWidget *source, QWidget *target)
@@ -77,16 +40,16 @@ void WindowDriver::drag(QWidget *source, QWidget *target)
     // On the target itself, not on a child that covers its centre.
     const QPoint centre = target->rect().center();
     const QPoint onTarget = target->childAt(centre) ? QPoint(target->width() - 3, target->height() - 3) : centre;
-    toolkit.releaseDragAt(window.get(), target->mapTo(window.get(), onTarget));
+    toolkit.dropWindow = window.get();
+    toolkit.dropAt = target->mapTo(window.get(), onTarget);
     QTest::mousePress(source, Qt::LeftButton, Qt::NoModifier, source->rect().center());
-    toolkit.releaseDragAt(nullptr, {});
+    toolkit.dropWindow = nullptr;
 }
 
 void WindowDriver::setColor(Rgb color)
 {
-    type("redByte", QString::number(color.red));
-    type("greenByte", QString::number(color.green));
-    type("blueByte", QString::number(color.blue));
+    for (int i = 0; i < 3; ++i)
+        type(fieldNames[i], QString::number(color.component(i)));
     tab();
 }
 
@@ -96,37 +59,31 @@ Rgb WindowDriver::color() const
         quint8(slider("blueSlide")->value())};
 }
 
-QColor WindowDriver::shownColor(const char *part) const
-{
-    return ::shownColor(control(part));
-}
-
 QString WindowDriver::mismatch(Rgb expected) const
 {
     const NotationTexts texts = NotationTexts::of(expected, QLocale());
     const QStringList expectedNames = names.findNamesByColor(expected);
-    QStringList differences;
-    const auto expect = [&](const char *name, const QString &shown, const QString &wanted) {
-        if (shown != wanted)
-            differences.append(QStringLiteral("%1 shows '%2', expected '%3'").arg(QLatin1String(name), shown, wanted));
-    };
-    for (int i = 0; i < 3; ++i) {
-        expect(fieldNames[i], field(fieldNames[i])->text(), texts.byte[i]);
-        expect(fieldNames[3 + i], field(fieldNames[3 + i])->text(), texts.percent[i]);
-        expect(fieldNames[6 + i], field(fieldNames[6 + i])->text(), texts.hex[i]);
-        expect(sliderNames[i], QString::number(slider(sliderNames[i])->value()), texts.byte[i]);
+    QStringList shown, wanted;
+    for (int i = 0; i < 9; ++i) {
+        shown << field(fieldNames[i])->text();
+        wanted << (i < 3 ? texts.byte : i < 6 ? texts.percent : texts.hex)[i % 3];
     }
-    expect("byteShow", field("byteShow")->text(), texts.byteShow);
-    expect("percentShow", field("percentShow")->text(), texts.percentShow);
-    expect("hexShow", field("hexShow")->text(), texts.hexShow);
-    expect("txtRgbName", field("txtRgbName")->text(), expectedNames.value(0));
-    expect("txtRgbMore", field("txtRgbMore")->text(), ColorNameTable::joinFurtherNames(expectedNames));
-    expect("colShow", shownColor("colShow").name(), QColor(expected.red, expected.green, expected.blue).name());
-    expect("chkNetscape", toggle("chkNetscape")->isChecked() ? "checked" : "unchecked",
-        netscape.contains(expected) ? "checked" : "unchecked");
-    expect("chkWindows", toggle("chkWindows")->isChecked() ? "checked" : "unchecked",
-        windows.contains(expected) ? "checked" : "unchecked");
-    if (window->isWritingViews() || window->hasPendingEdit())
-        differences.append(QStringLiteral("a flag is still set"));
+    shown << QString::number(color().packed()) << field("byteShow")->text() << field("percentShow")->text()
+          << field("hexShow")->text() << field("txtRgbName")->text() << field("txtRgbMore")->text()
+          << shownColor("colShow").name() << QString::number(toggle("chkNetscape")->isChecked())
+          << QString::number(toggle("chkWindows")->isChecked())
+          << QString::number(window->isWritingViews() || window->hasPendingEdit());
+    wanted << QString::number(expected.packed()) << texts.byteShow << texts.percentShow << texts.hexShow
+           << expectedNames.value(0) << ColorNameTable::joinFurtherNames(expectedNames)
+           << QColor(expected.red, expected.green, expected.blue).name() << QString::number(netscape.contains(expected))
+           << QString::number(windows.contains(expected)) << QStringLiteral("0"); // no flag left set
+    const QStringList views = QStringList(std::begin(fieldNames), std::end(fieldNames))
+        + QStringList{"sliders", "byteShow", "percentShow", "hexShow", "txtRgbName", "txtRgbMore", "colShow",
+            "chkNetscape", "chkWindows", "a flag"};
+    QStringList differences;
+    for (int i = 0; i < shown.size(); ++i) {
+        if (shown[i] != wanted[i])
+            differences << QStringLiteral("%1 shows '%2', expected '%3'").arg(views[i], shown[i], wanted[i]);
+    }
     return differences.join(QStringLiteral("; "));
 }

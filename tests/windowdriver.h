@@ -2,9 +2,12 @@
 
 #include "recordingtoolkit.h"
 #include "mainwindow/mainwindow.h"
+#include "mainwindow/picturebox.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QTest>
 #include <QToolButton>
 #include <memory>
 
@@ -18,7 +21,6 @@ inline const char *const fieldNames[9] = {
     "redHex", "greenHex", "blueHex",
 };
 // clang-format on
-inline const char *const sliderNames[3] = {"redSlide", "greenSlide", "blueSlide"};
 
 // Drives the real main window as a user would, and checks what every view shows.
 class WindowDriver
@@ -26,7 +28,6 @@ class WindowDriver
 public:
     /// Starts the window on the shipped data, shown and active; fails the test if it cannot.
     WindowDriver();
-    ~WindowDriver();
 
     template <class T = QWidget> T *control(const char *name) const
     {
@@ -35,32 +36,28 @@ public:
             qFatal("no control %s", name);
         return found;
     }
-
     QLineEdit *field(const char *name) const { return control<QLineEdit>(name); }
     QScrollBar *slider(const char *name) const { return control<QScrollBar>(name); }
     QToolButton *toggle(const char *name) const { return control<QToolButton>(name); }
+    QColor shownColor(const char *part) const { return ::shownColor(control(part)); }
 
     /// Clicks into the field and replaces its text by typing.
     void type(const char *fieldName, const QString &text);
-    /// Presses Tab where the focus is.
-    void tab();
+    void tab() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
     /// Clicks a control with the left button at a point (its centre by default).
-    void click(QWidget *widget, QPoint pos = QPoint());
+    void click(QWidget *widget, QPoint pos = {})
+    {
+        QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, pos.isNull() ? widget->rect().center() : pos);
+    }
     /// Drags one control onto another with the left button.
     void drag(QWidget *source, QWidget *target);
-
     /// Sets the colour the way a user could: through the byte fields.
     void setColor(Rgb color);
-
     /// The current colour, as the sliders hold it.
     Rgb color() const;
 
-    /// Empty when every view shows `expected`, both flags are false and the sliders equal
-    /// the byte fields; otherwise what differs.
+    /// Empty when every view shows `expected` and both flags are false; otherwise what differs.
     QString mismatch(Rgb expected) const;
-
-    /// The colour of a sample part as it is shown.
-    QColor shownColor(const char *part) const;
 
     RecordingToolkit toolkit;
     std::unique_ptr<MainWindow> window;

@@ -1,43 +1,26 @@
 #!/usr/bin/env bash
 # What only the real program on a real X display shows: a modal box closed by Return, the
 # slider step after it, a real drag and drop read back through the real clipboard, a colour
-# picked from the real screen, the exit status, the user's locale, a missing data file. Real mouse and keyboard events from
-# xdotool; views are read by selecting and copying their text. Controls are found from the
-# window's position and the designed geometry, never by asking the program.
-# With a folder holding the Debian package, its unpacked program is tried too.
-# Usage: desktop_test.sh path/to/rusket [package-folder]
+# picked from the real screen, the exit status, the user's locale, a missing data file, and
+# the program unpacked from its Debian package. Real mouse and keyboard events from xdotool;
+# views are read by selecting and copying their text. Controls are found from the window's
+# position and the designed geometry, never by asking the program.
+# Usage: desktop_test.sh path/to/rusket package-folder
+[ -n "${RUSKET_DISPLAY:-}" ] || exec env RUSKET_DISPLAY=1 xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash "$0" "$@"
 set -u
 RUSKET=$(readlink -f "$1")
 WORK=$(mktemp -d)
-if [ -n "${2:-}" ]; then
-    dpkg-deb -x "$2"/rusket_*.deb "$WORK/root" || exit 1
-fi
-PASSED=0 FAILED=0 XVFB_PID= APP_PID= STATUS=
-
-cleanup() {
-    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-
-for n in $(seq 140 199); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { DISPLAY_NUMBER=$n; break; }
-done
-export DISPLAY=":$DISPLAY_NUMBER"
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-XVFB_PID=$!
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+trap 'kill $APP_PID 2>/dev/null; rm -rf "$WORK"' EXIT
+dpkg-deb -x "$2"/rusket_*.deb "$WORK/root" || exit 1
+PASSED=0 FAILED=0 APP_PID= STATUS=
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent # no desktop portal: picking reads the X11 screen
 
 # Control rectangles in twips from the client area's top-left corner, frames added in.
-declare -A RECT=(
-    [redByte]="240 360 375 285" [greenByte]="600 360 375 285" [blueByte]="960 360 375 285"
+declare -A RECT=([redByte]="240 360 375 285" [greenByte]="600 360 375 285" [blueByte]="960 360 375 285"
     [byteShow]="1440 360 1695 285" [greenPercent]="600 1080 375 285" [hexShow]="1440 1800 1695 285"
     [picBack]="120 3000 3615 1092" [txtVLink]="240 3600 3132 252" [colShow]="3360 1200 375 1692"
-    [greenSlide]="4320 480 255 2412"
-)
+    [greenSlide]="4320 480 255 2412")
 
 # Screen point of a control: its centre, or a fraction (in percent) across and down it.
 point() {
@@ -45,26 +28,20 @@ point() {
     read -r l t w h <<<"${RECT[$1]}"
     echo $((CLIENT_X + (l + w * ${2:-50} / 100) / 15)) $((CLIENT_Y + (t + h * ${3:-50} / 100) / 15))
 }
-
-click() { xdotool mousemove $(point "$@") click 1; sleep 0.15; }
-
+click() { xdotool mousemove $(point "$@") click 1 sleep 0.15; }
 # Clicks into a field and replaces its text; `enter` also leaves the field with Tab.
 edit() { click "$1"; xdotool key ctrl+a BackSpace type --delay 20 "$2"; }
-enter() { edit "$@"; xdotool key Tab; sleep 0.2; }
-
+enter() { edit "$@"; xdotool key Tab sleep 0.2; }
 # A view as a user reads it: select all of it, copy, read the clipboard.
 read_view() {
-    local text=
     for _ in 1 2 3; do
         click "$1"
-        xdotool key ctrl+a ctrl+c
-        sleep 0.2
-        text=$(xclip -o -selection clipboard 2>/dev/null) && [ -n "$text" ] && break
+        xdotool key ctrl+a ctrl+c sleep 0.2
+        xclip -o -selection clipboard 2>/dev/null | grep . && return
     done
-    printf '%s' "$text"
 }
 
-# Starts a program, with environment settings as arguments, and finds its client area.
+# Starts a program, with environment settings after it, and finds its client area.
 start() {
     env "${@:2}" "$1" >"$WORK/out.txt" 2>&1 &
     APP_PID=$!
@@ -74,53 +51,41 @@ start() {
     CLIENT_X=$X CLIENT_Y=$((Y + HEIGHT - 280)) # the menu bar sits above the 280-pixel client area
     click byteShow
 }
-
 # Waits up to three seconds for the program to end by itself.
 finish() {
-    for _ in $(seq 30); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.1; done
+    for _ in $(seq 30); do kill -0 "$APP_PID" 2>/dev/null && sleep 0.1; done
     kill "$APP_PID" 2>/dev/null
     wait "$APP_PID"
     STATUS=$? APP_PID=
 }
-stop() { kill "$APP_PID"; wait "$APP_PID"; APP_PID=; }
-
 # Presses Return in the box titled Rusket, other than the main window; fails if none shows.
 answer_box() {
     local id
     for _ in $(seq 50); do
-        id=$(xdotool search --onlyvisible --name '^Rusket$' 2>/dev/null | grep -vx "${MAIN_WINDOW:-none}" | head -1)
+        id=$(xdotool search --onlyvisible --name '^Rusket$' | grep -vx "${MAIN_WINDOW:-none}" | head -1)
         [ -n "$id" ] && break
         sleep 0.1
     done
     [ -n "$id" ] || return 1
     eval "$(xdotool getwindowgeometry --shell "$id")"
-    xdotool mousemove $((X + WIDTH / 2)) $((Y + 5)) click 1 key Return
-    sleep 1
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + 5)) click 1 key Return sleep 1
 }
-
 drag() {
-    xdotool mousemove $(point "$1") mousedown 1
-    sleep 0.2
-    for step in 90 70 50 30 20; do xdotool mousemove $(point "$2" "$step" 50); sleep 0.05; done
-    xdotool mouseup 1
-    sleep 0.3
+    xdotool mousemove $(point "$1") mousedown 1 sleep 0.2
+    for step in 90 70 50 30 20; do xdotool mousemove $(point "$2" "$step" 50) sleep 0.05; done
+    xdotool mouseup 1 sleep 0.3
 }
-
 # The sample page's menu at a part, then its n-th command.
-sample_menu() { xdotool mousemove $(point "$1" 95 90) click 3 sleep 0.3 key $(printf 'Down %.0s' $(seq "$2")) Return; sleep 0.3; }
-
+sample_menu() { xdotool mousemove $(point "$1" 95 90) click 3 sleep 0.3 key $(printf 'Down %.0s' $(seq "$2")) Return sleep 0.3; }
 without_names() {
     mkdir -p "$WORK/program"
     cp "$RUSKET" "$(dirname "$RUSKET")"/*.pal "$WORK/program/"
     "$WORK/program/rusket" >"$WORK/out.txt" 2>&1 &
-    local pid=$!
-    MAIN_WINDOW=
-    answer_box || return 1
-    wait $pid
-    STATUS=$?
-    grep -q color_names.txt "$WORK/out.txt" # the report names the file
+    APP_PID=$! MAIN_WINDOW=
+    answer_box && finish && grep -q color_names.txt "$WORK/out.txt" # the report names the file
 }
 
+UNPACKED=$WORK/root/usr/bin/rusket
 CSS='body { color: rgb(0,0,0); background-color: rgb(255,255,255) } a:link { color: rgb(230,0,0) } a:visited { color: rgb(18,52,86) }'
 # case                               | what the user does                                        | view      | expected
 CASES=(
@@ -132,29 +97,22 @@ CASES=(
     "Escape ends a pick, nothing else | enter redByte 1; xdotool key ctrl+shift+p sleep 1 key Escape | byteShow | rgb(1,52,86)"
     "Exit ends with status 0          | click byteShow; xdotool key alt+f sleep 0.3 key x; finish | status    | 0"
     "the German locale's comma        | start $RUSKET LC_ALL=de_DE.UTF-8; enter greenByte 128     | greenPercent | 50,19608"
-    "no names file: a report, status 1 | stop; without_names                                      | status    | 1"
-)
-[ -n "${2:-}" ] && CASES+=(
-    "the package's --version, no display | OUTPUT=\$(env -u DISPLAY $WORK/root/usr/bin/rusket --version) | output    | Rusket 1.0.0"
-    "the package's program finds its data | start $WORK/root/usr/bin/rusket; enter blueByte 128   | byteShow  | rgb(0,0,128)"
+    "no names file: a report, status 1 | kill \$APP_PID; without_names                            | status    | 1"
+    "the package's --version, no display | OUTPUT=\$(env -u DISPLAY $UNPACKED --version)        | output    | Rusket 1.0.0"
+    "the package's program finds its data | start $UNPACKED; enter blueByte 128                  | byteShow  | rgb(0,0,128)"
 )
 
 for row in "${CASES[@]}"; do
     IFS='|' read -r name steps view expected <<<"$row"
     name=$(echo $name) view=$(echo $view) expected=${expected# }
-    eval "$steps" || { echo "FAIL!  : $name: a step failed"; FAILED=$((FAILED + 1)); continue; }
     case $view in
-    clipboard) got=$(xclip -o -selection clipboard 2>/dev/null) ;;
-    status) got=$STATUS ;;
-    output) got=$OUTPUT ;;
-    *) got=$(read_view "$view") ;;
-    esac
-    if [ "$got" = "$expected" ]; then
-        echo "PASS   : $name"; PASSED=$((PASSED + 1))
-    else
-        echo "FAIL!  : $name: got '$got', expected '$expected'"; FAILED=$((FAILED + 1))
-    fi
+    clipboard) eval "$steps" && got=$(xclip -o -selection clipboard) ;;
+    status) eval "$steps" && got=$STATUS ;;
+    output) eval "$steps" && got=$OUTPUT ;;
+    *) eval "$steps" && got=$(read_view "$view") ;;
+    esac || got="(a step failed)"
+    [ "$got" = "$expected" ] && echo "PASS   : $name" || echo "FAIL!  : $name: got '$got', expected '$expected'"
+    [ "$got" = "$expected" ] && PASSED=$((PASSED + 1)) || FAILED=$((FAILED + 1))
 done
-
 echo "$PASSED passed, $FAILED failed"
 [ "$FAILED" -eq 0 ]
