@@ -4,6 +4,8 @@
 #include "mainwindow/picturebox.h"
 #include "mainwindow/samplelabel.h"
 #include "values/contrast.h"
+#include "values/entryreading.h"
+#include "values/rangecheck.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -16,15 +18,30 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <span>
 
 namespace {
 
 const SampleColors defaults = designedSampleDefaults;
 const char *const sampleParts[] = {"picBack", "txtText", "txtLink", "txtVLink"};
 const QLocale german(QLocale::German, QLocale::Germany);
+const char *const clickTargets[] = {"redByte", "greenByte", "blueByte", "redPercent", "greenPercent", "bluePercent",
+    "redHex", "greenHex", "blueHex", "txtRgbName", "byteShow", "txtRgbMore", "redSlide", "greenSlide", "blueSlide",
+    "chkNetscape", "chkWindows", "slideLock"};
+const char *const sliderNames[] = {"redSlide", "greenSlide", "blueSlide"};
+const char *const commands[] = {"mnuEditCopyCSS", "mnuEditCopyHTML", "mnuEditSetDef"};
+const std::pair<const char *, Rgb SampleColors::*> dragControls[]
+    = {{"colShow", nullptr}, {"picBack", &SampleColors::back}, {"txtText", &SampleColors::text},
+        {"txtLink", &SampleColors::link}, {"txtVLink", &SampleColors::vlink}};
+const char *const fragments[] = {"0", "1", "2", "5", "9", "12", "128", "255", "256", "300", "-", "+", ".", ",", "E",
+    "e", "&H", "&O", "FF", "a", "g", " ", "99999999999", "1E400", "40000", "-32769", "%", "\u00e9", "\u0416", "\u0663",
+    "aqua", "Alice Blue", "cyan", "grey"};
+const Qt::Key sliderKeys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
+
 const QString below = QStringLiteral("Value has to be equal or below ");
 const QString above0 = QStringLiteral("Value has to be equal or above 0");
 
@@ -35,11 +52,6 @@ struct TypedRow
     Rgb color; // typed into 200, 200, 200
     QString message;
     bool inGerman = false;
-};
-struct DialogRow
-{
-    ColorDialogResult answer;
-    QString message;
 };
 
 QPoint lowerTrack(const QScrollBar *slider)
@@ -68,11 +80,10 @@ Rgb rgbOf(const QColor &c)
 } // namespace
 
 Q_DECLARE_METATYPE(TypedRow)
-Q_DECLARE_METATYPE(DialogRow)
 Q_DECLARE_METATYPE(Rgb)
 
-// A stand-in for the desktop portal on the test's private session bus. It answers each
-// PickColor as the test says, at once or when told.
+// A stand-in for the desktop portal on the test's private session bus: it takes each
+// PickColor and answers it, as the test says, when the test tells it to.
 class StandInPortal : public QObject
 {
     Q_OBJECT
@@ -81,7 +92,6 @@ class StandInPortal : public QObject
 public:
     QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("standin"));
     int calls = 0;
-    bool answerAtOnce = true;
     bool refuse = false;
     uint response = 0;
     QList<double> color;
@@ -112,8 +122,6 @@ public slots:
         }
         request = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
                       .arg(message.service().mid(1).replace(u'.', u'_'), options.value("handle_token").toString());
-        if (answerAtOnce)
-            QTimer::singleShot(0, this, &StandInPortal::answer);
         return QDBusObjectPath(request);
     }
 
@@ -121,7 +129,11 @@ private:
     QString request;
 };
 
-// The main window worked as a user would, every view compared after each step.
+// The main window worked as a user would, every view compared after each step. The random
+// session plays 20,000 random actions: after each, every view must agree with the core's texts
+// for the current colour, and the sample page and its contrast with what the actions gave it;
+// a byte edit left by a key, or a confirmed colour dialog, must also have set exactly that
+// colour, so that a wrongly wired field shows.
 class WindowTest : public QObject
 {
     Q_OBJECT
@@ -149,6 +161,86 @@ class WindowTest : public QObject
         return qobject_cast<QMenu *>(QApplication::activePopupWidget());
     }
     void trigger(const char *action) { ui->window->findChild<QAction *>(QLatin1String(action))->trigger(); }
+
+    // Random user actions, for the random session.
+    QRandomGenerator random;
+    SampleColors samples = designedSampleDefaults; // what the actions gave the sample page
+    std::optional<Rgb> expected; // the colour, where an action tells it
+
+    const char *pick(std::span<const char *const> names) { return names[random.bounded(int(names.size()))]; }
+
+    QString edit()
+    {
+        const int field = random.bounded(10);
+        const char *name = field < 9 ? fieldNames[field] : "txtRgbName";
+        QString text;
+        for (int pieces = random.bounded(4); pieces > 0; --pieces)
+            text += QString::fromUtf8(pick(fragments));
+        Rgb typed = ui->color();
+        ui->type(name, text);
+        const char *target = random.bounded(3) ? nullptr : pick(clickTargets);
+        if (target && qstrcmp(target, name) != 0) {
+            ui->click(ui->control(target));
+            return QStringLiteral("type '%1' into %2, click %3").arg(text, QLatin1String(name), QLatin1String(target));
+        }
+        QTest::keyClick(ui->field(name), random.bounded(2) ? Qt::Key_Tab : Qt::Key_Backtab);
+        if (field < 3) {
+            const double read = readLenientDecimal(text);
+            const qint16 whole = makeWhole(field == 2 ? toSinglePrecision(read) : read);
+            *std::array{&typed.red, &typed.green, &typed.blue}[field]
+                = quint8(checkRange(whole, ColorSource::Byte).value);
+            expected = typed;
+        }
+        return QStringLiteral("type '%1' into %2, leave by key").arg(text, QLatin1String(name));
+    }
+
+    QString act()
+    {
+        switch (random.bounded(10)) {
+        case 0:
+        case 1:
+        case 2:
+        case 3: return edit();
+        case 4: {
+            const char *target = pick(clickTargets);
+            ui->click(ui->control(target));
+            return QStringLiteral("click %1").arg(QLatin1String(target));
+        }
+        case 5: {
+            const char *slider = pick(sliderNames);
+            ui->click(ui->slider(slider), QPoint(2, 2)); // the upper arrow: one step up
+            QTest::keyClick(ui->slider(slider), sliderKeys[random.bounded(int(std::size(sliderKeys)))]);
+            return QStringLiteral("click %1's arrow, a key").arg(QLatin1String(slider));
+        }
+        case 6:
+        case 7: {
+            const auto &[from, fromPart] = dragControls[random.bounded(5)];
+            const auto &[to, toPart] = dragControls[random.bounded(5)];
+            const Rgb current = ui->color();
+            ui->drag(ui->control(from), ui->control(to));
+            if (!fromPart && toPart)
+                samples.*toPart = current;
+            return QStringLiteral("drag %1 onto %2").arg(QLatin1String(from), QLatin1String(to));
+        }
+        case 8: {
+            const char *command = pick(commands);
+            ui->window->findChild<QAction *>(QLatin1String(command))->trigger();
+            if (command == commands[2])
+                samples = designedSampleDefaults;
+            else if (ui->toolkit.clipboard != (command == commands[0] ? cssText : htmlText)(samples))
+                return QStringLiteral("BROKEN: %1 copied '%2'").arg(QLatin1String(command), ui->toolkit.clipboard);
+            return QLatin1String(command);
+        }
+        default: {
+            const Rgb color = Rgb::fromPacked(random.bounded(1u << 24));
+            const auto outcome = DialogOutcome(random.bounded(3));
+            ui->toolkit.dialogAnswers = {{outcome, color.packed(), 3, QStringLiteral("failed")}};
+            ui->click(ui->control<QPushButton>("cmdPickColor"));
+            expected = outcome == DialogOutcome::Confirmed ? std::optional(color) : std::nullopt;
+            return QStringLiteral("colour dialog: outcome %1, colour %2").arg(int(outcome)).arg(color.packed(), 0, 16);
+        }
+        }
+    }
 
 private slots:
     void init() { ui = std::make_unique<WindowDriver>(); }
@@ -183,32 +275,21 @@ private slots:
         QTest::newRow("byte") << TypedRow{"redByte", "255", {255, 200, 200}, ""};
         QTest::newRow("byte too large") << TypedRow{"redByte", "300", {255, 200, 200}, below + "255"};
         QTest::newRow("byte negative") << TypedRow{"greenByte", "-5", {200, 0, 200}, above0};
-        QTest::newRow("trailing letters") << TypedRow{"blueByte", "12abc", {200, 200, 12}, ""};
-        QTest::newRow("empty") << TypedRow{"greenByte", "", {200, 0, 200}, ""};
-        QTest::newRow("blanks inside") << TypedRow{"redByte", "1 2 8", {128, 200, 200}, ""};
-        QTest::newRow("hex prefix") << TypedRow{"greenByte", "&H7F", {200, 127, 200}, ""};
         QTest::newRow("half to even") << TypedRow{"redByte", "2.5", {2, 200, 200}, ""};
         QTest::newRow("255.5 rounds above") << TypedRow{"greenByte", "255.5", {200, 255, 200}, below + "255"};
         QTest::newRow("red keeps double precision") << TypedRow{"redByte", "2.5000001", {3, 200, 200}, ""};
         QTest::newRow("blue is single precision") << TypedRow{"blueByte", "2.5000001", {200, 200, 2}, ""};
         QTest::newRow("beyond 16 bits") << TypedRow{"redByte", "40000", {255, 200, 200}, below + "255"};
-        QTest::newRow("below 16 bits") << TypedRow{"blueByte", "-40000", {200, 200, 0}, above0};
-        QTest::newRow("overflow") << TypedRow{"greenByte", "9E999", {200, 255, 200}, below + "255"};
         QTest::newRow("percent") << TypedRow{"greenPercent", "50", {200, 128, 200}, ""};
         QTest::newRow("percent red") << TypedRow{"redPercent", "30", {76, 200, 200}, ""};
         QTest::newRow("percent blue") << TypedRow{"bluePercent", "10", {200, 200, 26}, ""};
-        QTest::newRow("percent just above") << TypedRow{"greenPercent", "100.1", {200, 255, 200}, ""};
         QTest::newRow("percent above") << TypedRow{"greenPercent", "100.2", {200, 255, 200}, below + "100"};
         QTest::newRow("percent below") << TypedRow{"bluePercent", "-0.2", {200, 200, 0}, above0};
-        QTest::newRow("percent sign") << TypedRow{"redPercent", "50%", {128, 200, 200}, ""};
-        QTest::newRow("percent letters") << TypedRow{"greenPercent", "abc", {200, 0, 200}, ""};
         QTest::newRow("German percent") << TypedRow{"greenPercent", "50,19608", {200, 128, 200}, "", true};
         QTest::newRow("German byte: a point") << TypedRow{"redByte", "2.5", {2, 200, 200}, "", true};
         QTest::newRow("hex") << TypedRow{"redHex", "ff", {255, 200, 200}, ""};
-        QTest::newRow("hex one character") << TypedRow{"greenHex", "a", {200, 170, 200}, ""};
         QTest::newRow("hex bad digit") << TypedRow{"blueHex", "1G", {200, 200, 16}, ""};
         QTest::newRow("name") << TypedRow{"txtRgbName", "cyan", {0, 255, 255}, ""};
-        QTest::newRow("name with blanks") << TypedRow{"txtRgbName", "Alice Blue", {240, 248, 255}, ""};
         QTest::newRow("unknown name") << TypedRow{"txtRgbName", "no such colour", {200, 200, 200}, ""};
     }
     void typedValues()
@@ -223,8 +304,19 @@ private slots:
         VERIFY_VIEWS(*ui, row.color);
     }
 
-    void threeMessagesRedFirst()
+    void eventOrder()
     {
+        // A focus loss to a popup or another window leaves the edit pending; a real one applies it.
+        ui->type("redByte", "99");
+        for (Qt::FocusReason reason : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
+            QFocusEvent focusOut(QEvent::FocusOut, reason);
+            QApplication::sendEvent(ui->field("redByte"), &focusOut);
+        }
+        QVERIFY(ui->window->hasPendingEdit() && ui->slider("redSlide")->value() == 0);
+        ui->tab();
+        VERIFY_VIEWS(*ui, Rgb({99, 0, 0}));
+
+        // All three fields of a row are read; red's message comes first.
         ui->type("redByte", "300");
         ui->field("greenByte")->setText(QStringLiteral("128")); // pasted, not yet applied
         ui->field("blueByte")->setText(QStringLiteral("-5"));
@@ -232,11 +324,22 @@ private slots:
         QCOMPARE(ui->toolkit.messages, QStringList({below + "255", above0}));
         VERIFY_VIEWS(*ui, Rgb({255, 128, 0}));
         QCOMPARE(QApplication::focusWidget(), ui->field("greenByte")); // the focus goes where the user sent it
-    }
 
-    void passingThroughChangesNothing()
-    {
-        // A synchronisation would rewrite the percentages in the locale now in force.
+        // A click on a slider or a toggle: the field's focus loss and its message come first.
+        QScrollBar *green = ui->slider("greenSlide");
+        int greenWhenMessageShown = -1;
+        ui->toolkit.onMessage = [&] { greenWhenMessageShown = green->value(); };
+        ui->type("redByte", "300");
+        ui->click(green, lowerTrack(green));
+        QCOMPARE(greenWhenMessageShown, 128);
+        VERIFY_VIEWS(*ui, Rgb({255, 138, 0}));
+        ui->type("redByte", "300");
+        ui->click(ui->toggle("chkNetscape")); // 255, 138, 0 snaps to 255, 153, 0
+        VERIFY_VIEWS(*ui, Rgb({255, 153, 0}));
+        QCOMPARE(ui->toolkit.messages.size(), 4);
+
+        // Passing through fields without typing synchronises nothing: that would rewrite the
+        // percentages in the locale now in force.
         ui->setColor({0, 128, 0});
         QLocale::setDefault(german);
         ui->click(ui->field("greenByte"));
@@ -244,38 +347,6 @@ private slots:
         ui->click(ui->field("redHex"));
         ui->click(ui->field("txtRgbMore"));
         QCOMPARE(ui->field("greenPercent")->text(), QStringLiteral("50.19608"));
-    }
-
-    void popupOrDeactivationKeepsTheEdit()
-    {
-        ui->type("redByte", "99");
-        for (Qt::FocusReason reason : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
-            QFocusEvent focusOut(QEvent::FocusOut, reason);
-            QApplication::sendEvent(ui->field("redByte"), &focusOut);
-        }
-        QVERIFY(ui->window->hasPendingEdit());
-        QCOMPARE(ui->slider("redSlide")->value(), 0);
-        ui->tab();
-        VERIFY_VIEWS(*ui, Rgb({99, 0, 0}));
-    }
-
-    void editAppliedBeforeClick()
-    {
-        QScrollBar *green = ui->slider("greenSlide");
-        int greenWhenMessageShown = -1;
-        ui->toolkit.onMessage = [&] { greenWhenMessageShown = green->value(); };
-        ui->type("redByte", "300");
-        ui->click(green, lowerTrack(green)); // the field's focus loss comes first
-        QCOMPARE(ui->toolkit.messages, QStringList{below + "255"});
-        QCOMPARE(greenWhenMessageShown, 0);
-        VERIFY_VIEWS(*ui, Rgb({255, 10, 0}));
-
-        ui->type("redByte", "10");
-        ui->type("greenByte", "10");
-        ui->type("blueByte", "10");
-        ui->click(ui->toggle("chkNetscape"));
-        VERIFY_VIEWS(*ui, Rgb({0, 0, 0}));
-        QCOMPARE(ui->toolkit.beeps, 0);
     }
 
     void paletteToggles()
@@ -343,32 +414,24 @@ private slots:
             ui->drag(ui->control(part), ui->control("colShow"));
             VERIFY_VIEWS(*ui, after);
         }
-        QCOMPARE(ui->window->sampleColors(), defaults);
-    }
-
-    void dropsThatChangeNothing()
-    {
         ui->type("redByte", "99"); // pending: none of these drops may apply or lose it
         const std::pair<const char *, const char *> pairs[]
             = {{"colShow", "colShow"}, {"txtLink", "picBack"}, {"txtLink", "txtLink"}, {"picBack", "txtText"}};
         for (const auto &[from, to] : pairs)
             ui->drag(ui->control(from), ui->control(to));
-        QCOMPARE(ui->toolkit.dragSources.size(), 4);
 
-        QMimeData text, otherRusket; // plain text, and what another Rusket process puts on a drag of its link
-        text.setText(QStringLiteral("txtLink"));
+        QMimeData otherRusket; // what another Rusket process puts on a drag of its link
         otherRusket.setData(QStringLiteral("application/x-rusket-sample-part"),
             QByteArray::number(QCoreApplication::applicationPid() + 1) + ":txtLink");
-        for (const QMimeData *data : {&text, &otherRusket}) {
-            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(ui->control("colShow"), &enter);
-            QApplication::sendEvent(ui->control("colShow"), &drop);
-            QVERIFY(!enter.isAccepted() && !drop.isAccepted());
-        }
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &otherRusket, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &otherRusket, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(ui->control("colShow"), &enter);
+        QApplication::sendEvent(ui->control("colShow"), &drop);
+        QVERIFY(!enter.isAccepted() && !drop.isAccepted());
         QCOMPARE(ui->window->sampleColors(), defaults);
         ui->tab();
-        VERIFY_VIEWS(*ui, Rgb({99, 0, 0}));
+        VERIFY_VIEWS(*ui, Rgb({99, 128, 128}));
+        QCOMPARE(ui->toolkit.dragSources.size(), 13); // every press on the swatch or the page starts a drag
     }
 
     void sampleMenu()
@@ -376,38 +439,20 @@ private slots:
         QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
         QApplication::sendEvent(ui->control("colShow"), &rightClick);
         auto *swatchMenu = qobject_cast<QMenu *>(QApplication::activePopupWidget()); // the swatch's own menu
-        QVERIFY(swatchMenu && swatchMenu->actions().size() == 1);
-        QCOMPARE(swatchMenu->actions().first()->text(), QStringLiteral("Pick from Screen"));
+        QVERIFY(
+            swatchMenu && swatchMenu->actions().size() == 1 && swatchMenu->actions()[0]->text() == "Pick from Screen");
         swatchMenu->close();
-        for (const char *part : sampleParts) {
-            QMenu *menu = openSampleMenu(part);
-            QVERIFY2(menu, part);
-            QStringList entries;
-            for (QAction *action : menu->actions())
-                entries.append(action->isSeparator() ? QStringLiteral("-") : action->text());
-            QCOMPARE(entries,
-                QStringList({"Copy as CSS", "Copy as HTML", "-", "Set Default", "Apply Current Color",
-                    "Make This Color Current", "-"})
-                    + contrastLines(defaults));
-            menu->close();
-        }
+        QStringList entries;
+        for (QAction *action : openSampleMenu("picBack")->actions())
+            entries.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+        QCOMPARE(entries,
+            QStringList({"Copy as CSS", "Copy as HTML", "-", "Set Default", "Apply Current Color",
+                "Make This Color Current", "-"})
+                + contrastLines(defaults));
 
-        ui->setColor({18, 52, 86});
-        ui->drag(ui->control("colShow"), ui->control("txtVLink"));
-        trigger("mnuEditCopyCSS");
-        QCOMPARE(ui->toolkit.clipboard, cssText({{255, 255, 255}, {0, 0, 0}, {230, 0, 0}, {18, 52, 86}}));
-        trigger("mnuEditCopyHTML");
-        QCOMPARE(ui->toolkit.clipboard,
-            QStringLiteral("<body text=\"#000000\" bgcolor=\"#FFFFFF\" link=\"#E60000\" vlink=\"#123456\">"));
-        ui->toolkit.clipboardFails = true;
-        trigger("mnuEditCopyCSS");
-        QCOMPARE(ui->toolkit.messages, QStringList{"The clipboard could not be written. Please try again."});
-    }
-
-    void keyboardRouteMatchesDrags()
-    {
-        ui->setColor({18, 52, 86});
-        ui->control("picBack")->setFocus();
+        // From the keyboard, what the mouse does by dragging: the swatch onto the background and
+        // the text, the link onto the swatch.
+        ui->setColor({118, 118, 118});
         for (const auto &[part, key, modifier, command] :
             {std::tuple{"picBack", Qt::Key_Menu, Qt::NoModifier, "mnuEditApply"},
                 {"txtText", Qt::Key_F10, Qt::ShiftModifier, "mnuEditApply"},
@@ -415,18 +460,14 @@ private slots:
             while (QApplication::focusWidget() != ui->control(part))
                 ui->tab();
             QTest::keyClick(ui->control(part), key, modifier);
-            QMenu *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-            QVERIFY2(menu, part);
-            menu->findChild<QAction *>(QLatin1String(command))->trigger();
-            menu->close();
+            QApplication::activePopupWidget()->findChild<QAction *>(QLatin1String(command))->trigger();
         }
-        // As if the swatch had been dragged onto the background and the text, then the link onto the swatch.
-        QCOMPARE(ui->window->sampleColors(), SampleColors({{18, 52, 86}, {18, 52, 86}, {230, 0, 0}, {79, 16, 128}}));
+        QCOMPARE(
+            ui->window->sampleColors(), SampleColors({{118, 118, 118}, {118, 118, 118}, {230, 0, 0}, {79, 16, 128}}));
         VERIFY_VIEWS(*ui, Rgb({230, 0, 0}));
-    }
 
-    void contrastShown()
-    {
+        // The contrast in the menu, the tooltips and the descriptions; a line is copied when chosen.
+        trigger("mnuEditSetDef");
         ui->setColor({118, 118, 118});
         ui->drag(ui->control("colShow"), ui->control("txtText"));
         ui->setColor({255, 0, 0});
@@ -438,40 +479,40 @@ private slots:
         QCOMPARE(ui->control("picBack")->toolTip(), lines.join(u'\n'));
         QCOMPARE(ui->control("colShow")->toolTip(),
             QStringLiteral("On white 3.99:1, on black 5.25:1\nPick from Screen: right-click or Ctrl+Shift+P"));
-
-        QMenu *menu = openSampleMenu("txtLink");
-        QAction *line = menu->actions().at(menu->actions().size() - 2);
-        QCOMPARE(line->text(), lines[1]);
-        QVERIFY(line->isEnabled()); // drawn as readable as the commands
+        QAction *line = openSampleMenu("txtLink")->actions().at(8);
+        QVERIFY(line->text() == lines[1] && line->isEnabled()); // drawn as readable as the commands
         line->trigger();
         QCOMPARE(ui->toolkit.clipboard, lines[1]);
-        trigger("mnuEditSetDef");
-        QCOMPARE(ui->control("txtText")->toolTip(), QStringLiteral("Text on background: 21.00:1 (AAA)"));
+
+        trigger("mnuEditCopyCSS");
+        QCOMPARE(ui->toolkit.clipboard, cssText({{255, 255, 255}, {118, 118, 118}, {230, 0, 0}, {255, 0, 0}}));
+        trigger("mnuEditCopyHTML");
+        QCOMPARE(ui->toolkit.clipboard,
+            QStringLiteral("<body text=\"#767676\" bgcolor=\"#FFFFFF\" link=\"#E60000\" vlink=\"#FF0000\">"));
+        ui->toolkit.clipboardFails = true;
+        trigger("mnuEditCopyCSS");
+        QCOMPARE(ui->toolkit.messages, QStringList{"The clipboard could not be written. Please try again."});
     }
 
-    void colourDialog_data()
-    {
-        QTest::addColumn<DialogRow>("row");
-        using enum DialogOutcome;
-        QTest::newRow("confirmed") << DialogRow{{Confirmed, 0x563412, 0, {}}, ""};
-        QTest::newRow("confirmed, the current colour") << DialogRow{{Confirmed, 0x008000, 0, {}}, ""};
-        QTest::newRow("cancelled") << DialogRow{{Cancelled, 0x123456, 0, {}}, ""};
-        QTest::newRow("failed") << DialogRow{
-            {Failed, 0x123456, -7, "No dialog."}, "Error -7 selecting color.\r\nNo dialog."};
-    }
     void colourDialog()
     {
-        QFETCH(DialogRow, row);
+        using enum DialogOutcome;
+        const std::pair<ColorDialogResult, const char *> answers[] = {{{Cancelled, 0x123456, 0, {}}, nullptr},
+            {{Failed, 0x123456, -7, "No dialog."}, "Error -7 selecting color.\r\nNo dialog."},
+            {{Confirmed, 0x008000, 0, {}}, nullptr}, {{Confirmed, 0x563412, 0, {}}, nullptr}};
         ui->setColor({0, 128, 0});
         QLocale::setDefault(german); // only a synchronisation writes German percentages
-        ui->toolkit.dialogAnswers = {row.answer};
-        ui->click(ui->control<QPushButton>("cmdPickColor"));
-        QCOMPARE(ui->toolkit.dialogsShown, 1);
-        QCOMPARE(ui->toolkit.messages, row.message.isEmpty() ? QStringList() : QStringList{row.message});
-        if (row.answer.outcome == DialogOutcome::Confirmed)
-            VERIFY_VIEWS(*ui, Rgb::fromPacked(row.answer.color));
-        else
-            QCOMPARE(ui->field("greenPercent")->text(), QStringLiteral("50.19608"));
+        for (const auto &[answer, message] : answers) {
+            ui->toolkit.dialogAnswers = {answer};
+            ui->click(ui->control<QPushButton>("cmdPickColor"));
+            QCOMPARE(ui->toolkit.messages.value(0), QString::fromLatin1(message));
+            ui->toolkit.messages.clear();
+            if (answer.outcome == Confirmed)
+                VERIFY_VIEWS(*ui, Rgb::fromPacked(answer.color));
+            else
+                QCOMPARE(ui->field("greenPercent")->text(), QStringLiteral("50.19608"));
+        }
+        QCOMPARE(ui->toolkit.dialogsShown, 4);
     }
 
     void infoAboutAndExit()
@@ -589,87 +630,78 @@ private slots:
         }
         QCOMPARE(names.size(), 26);
         QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
-        QVERIFY(names.contains(QStringLiteral("Colour swatch: drag onto the sample page")));
     }
 
-    void portalAnswers_data()
+    void pickFromScreenThroughThePortal()
     {
-        QTest::addColumn<uint>("response");
-        QTest::addColumn<QList<double>>("color");
-        QTest::addColumn<Rgb>("after");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("picked") << 0u << QList<double>{0.2, 0.4, 0.6} << Rgb{51, 102, 153} << "";
-        QTest::newRow("picked, halves round up") << 0u << QList<double>{1.0, 0.0, 0.5} << Rgb{255, 0, 128} << "";
-        QTest::newRow("cancelled") << 1u << QList<double>{} << Rgb{9, 8, 7} << "";
-        QTest::newRow("failed") << 2u << QList<double>{} << Rgb{9, 8, 7}
-                                << "Pick from Screen failed: the desktop portal ended the request (response 2).";
-        QTest::newRow("no colour") << 0u << QList<double>{} << Rgb{9, 8, 7}
-                                   << "Pick from Screen failed: the desktop portal gave no colour.";
-    }
-    void portalAnswers()
-    {
-        QFETCH(uint, response);
-        QFETCH(QList<double>, color);
-        QFETCH(Rgb, after);
-        QFETCH(QString, message);
         startPortal();
-        portal->response = response;
-        portal->color = color;
-        pickFromScreen();
-        QVERIFY(ui->window->isPickingFromScreen());
-        QTRY_VERIFY(!ui->window->isPickingFromScreen());
-        QCOMPARE(portal->calls, 1);
-        QCOMPARE(ui->toolkit.messages, message.isEmpty() ? QStringList() : QStringList{message});
-        VERIFY_VIEWS(*ui, after);
-    }
+        ui->type("redByte", "99"); // an edit in progress counts before the pick
+        const std::tuple<uint, QList<double>, Rgb, const char *> answers[] = {{1, {}, {99, 8, 7}, nullptr},
+            {2, {}, {99, 8, 7}, "Pick from Screen failed: the desktop portal ended the request (response 2)."},
+            {0, {}, {99, 8, 7}, "Pick from Screen failed: the desktop portal gave no colour."},
+            {0, {0.2, 0.4, 0.6}, {51, 102, 153}, nullptr}, {0, {1.0, 0.0, 0.5}, {255, 0, 128}, nullptr}};
+        int asked = 0;
+        for (const auto &[response, color, after, message] : answers) {
+            portal->response = response;
+            portal->color = color;
+            pickFromScreen();
+            pickFromScreen(); // refused while the first is open
+            ++asked;
+            QTRY_VERIFY(portal->calls == asked && ui->window->isPickingFromScreen() && ui->toolkit.beeps == 1);
+            portal->answer();
+            QTRY_VERIFY(!ui->window->isPickingFromScreen());
+            QCOMPARE(ui->toolkit.messages.value(0), QString::fromLatin1(message));
+            VERIFY_VIEWS(*ui, after);
+            ui->toolkit.messages.clear();
+            ui->toolkit.beeps = 0;
+        }
 
-    void refusedOrMissingPortal()
-    {
-        startPortal();
         portal->refuse = true;
         pickFromScreen();
-        QTRY_VERIFY(!ui->window->isPickingFromScreen());
-        QCOMPARE(ui->toolkit.messages,
+        QTRY_COMPARE(ui->toolkit.messages,
             QStringList{"Pick from Screen failed: the desktop portal refused the request: not allowed."});
-
         portal->bus.unregisterService(QStringLiteral("org.freedesktop.portal.Desktop"));
         pickFromScreen();
         QCOMPARE(ui->toolkit.messages.last(),
             QStringLiteral("Pick from Screen is not available here: there is no desktop portal "
                            "(org.freedesktop.portal.Desktop) and no X11 screen to read."));
-        QCOMPARE(portal->calls, 1);
-        VERIFY_VIEWS(*ui, Rgb({9, 8, 7}));
+        VERIFY_VIEWS(*ui, Rgb({255, 0, 128}));
     }
 
-    void secondPickRefusedWhilePending()
+    void randomSession()
     {
-        startPortal();
-        portal->answerAtOnce = false;
-        portal->color = {0.2, 0.4, 0.6};
-        ui->type("redByte", "99"); // an edit in progress counts before the pick
-        pickFromScreen();
-        pickFromScreen();
-        QTRY_COMPARE(portal->calls, 1);
-        QCOMPARE(ui->toolkit.beeps, 1);
-        VERIFY_VIEWS(*ui, Rgb({99, 8, 7}));
-        portal->answer();
-        QTRY_VERIFY(!ui->window->isPickingFromScreen());
-        QCOMPARE(portal->calls, 1);
-        VERIFY_VIEWS(*ui, Rgb({51, 102, 153}));
+        const quint32 seed
+            = qEnvironmentVariableIsSet("RUSKET_SEED") ? qEnvironmentVariableIntValue("RUSKET_SEED") : 20261206u;
+        const int actions
+            = qEnvironmentVariableIsSet("RUSKET_ACTIONS") ? qEnvironmentVariableIntValue("RUSKET_ACTIONS") : 20000;
+        qInfo("random session: seed %u, %d actions (set RUSKET_SEED to replay another)", seed, actions);
+        random.seed(seed);
+        for (int i = 0; i < actions; ++i) {
+            expected.reset();
+            const QString action = act();
+            QString broken = ui->mismatch(ui->color()) + (action.startsWith(QLatin1String("BROKEN")) ? action : "");
+            if (expected && ui->color() != *expected)
+                broken += QStringLiteral(" the colour is not the one typed or confirmed");
+            const QStringList lines = contrastLines(samples);
+            if (ui->window->sampleColors() != samples || ui->control("txtText")->toolTip() != lines[0]
+                || ui->control("txtLink")->toolTip() != lines[1] || ui->control("txtVLink")->toolTip() != lines[2]
+                || ui->control("picBack")->toolTip() != lines.join(u'\n'))
+                broken += QStringLiteral(" the sample page or its contrast is not what the actions gave it");
+            ui->toolkit.messages.clear();
+            if (!broken.isEmpty())
+                QFAIL(qPrintable(QStringLiteral("seed %1, action %2 (%3): %4").arg(seed).arg(i).arg(action, broken)));
+        }
     }
     void missingDataFile()
     {
-        const char *const files[] = {"color_names.txt", "netscape.pal", "windows.pal"};
-        for (const char *missing : files) {
+        for (const QString missing : {"color_names.txt", "netscape.pal", "windows.pal"}) {
             QTemporaryDir folder;
-            for (const char *name : files) {
-                if (name != missing)
-                    QVERIFY(QFile::copy(QStringLiteral(RUSKET_DATA_DIR "/") + name, folder.filePath(name)));
-            }
+            for (const QString &name : QDir(RUSKET_DATA_DIR).entryList({"*.pal", "color_names.txt"}))
+                QVERIFY(name == missing || QFile::copy(RUSKET_DATA_DIR "/" + name, folder.filePath(name)));
             RecordingToolkit toolkit;
             toolkit.folder = folder.path();
             const std::optional<LoadError> error = MainWindow(toolkit).loadData();
-            QVERIFY2(error && error->text().startsWith(missing + QStringLiteral(": cannot be read")), missing);
+            QVERIFY2(error && error->text().startsWith(missing + ": cannot be read"), qPrintable(missing));
         }
     }
 };

@@ -14,13 +14,8 @@
 // The sample page's colours as designed.
 inline const SampleColors designedSampleDefaults{{255, 255, 255}, {0, 0, 0}, {230, 0, 0}, {79, 16, 128}};
 
-// clang-format off
 inline const char *const fieldNames[9] = {
-    "redByte", "greenByte", "blueByte",
-    "redPercent", "greenPercent", "bluePercent",
-    "redHex", "greenHex", "blueHex",
-};
-// clang-format on
+    "redByte", "greenByte", "blueByte", "redPercent", "greenPercent", "bluePercent", "redHex", "greenHex", "blueHex"};
 
 // Drives the real main window as a user would, and checks what every view shows.
 class WindowDriver

@@ -69,20 +69,43 @@ const char *const keyboardOrder[] = {
     "txtVLink", "rgbName", "txtRgbName", "txtRgbMore", "cmdPickColor",
 };
 
-// What a screen reader says for each control; captions and tool tips speak for the rest.
-const std::pair<const char *, const char *> accessibleNames[] = {
-    {"redByte", "Red, decimal (0 to 255)"},    {"greenByte", "Green, decimal (0 to 255)"},
-    {"blueByte", "Blue, decimal (0 to 255)"},  {"byteShow", "CSS rgb() text"},
-    {"redPercent", "Red, percentage"},         {"greenPercent", "Green, percentage"},
-    {"bluePercent", "Blue, percentage"},       {"percentShow", "CSS rgb() percentage text"},
-    {"redHex", "Red, hexadecimal"},            {"greenHex", "Green, hexadecimal"},
-    {"blueHex", "Blue, hexadecimal"},          {"hexShow", "HTML colour attribute text"},
-    {"txtRgbName", "Colour name"},             {"txtRgbMore", "Further names of the colour"},
-    {"picBack", "Sample page background"},     {"txtText", "Sample text"},
-    {"txtLink", "Sample link"},                {"txtVLink", "Sample visited link"},
-    {"colShow", "Colour swatch: drag onto the sample page"},
-    {"redSlide", "Red slider"},                {"greenSlide", "Green slider"},
-    {"blueSlide", "Blue slider"},
+// What a screen reader says for each control and, where it helps, how to use it. Captions and
+// tool tips speak for the rest; the sample page and the swatch describe their contrast.
+struct Accessible
+{
+    const char *name;
+    const char *accessibleName;
+    const char *description;
+};
+const char *const applies = "Type, then leave the field: every other notation follows";
+const Accessible accessibility[] = {
+    {"redByte",      "Red, decimal (0 to 255)",      applies},
+    {"greenByte",    "Green, decimal (0 to 255)",    applies},
+    {"blueByte",     "Blue, decimal (0 to 255)",     applies},
+    {"byteShow",     "CSS rgb() text",               "Select and copy it into a style sheet"},
+    {"redPercent",   "Red, percentage",              applies},
+    {"greenPercent", "Green, percentage",            applies},
+    {"bluePercent",  "Blue, percentage",             applies},
+    {"percentShow",  "CSS rgb() percentage text",    "Select and copy it into a style sheet"},
+    {"redHex",       "Red, hexadecimal",             applies},
+    {"greenHex",     "Green, hexadecimal",           applies},
+    {"blueHex",      "Blue, hexadecimal",            applies},
+    {"hexShow",      "HTML colour attribute text",   "Select and copy it behind an HTML attribute name"},
+    {"txtRgbName",   "Colour name",                  "Type a CSS colour name, then leave the field"},
+    {"txtRgbMore",   "Further names of the colour",  ""},
+    {"picBack",      "Sample page background",       ""},
+    {"txtText",      "Sample text",                  ""},
+    {"txtLink",      "Sample link",                  ""},
+    {"txtVLink",     "Sample visited link",          ""},
+    {"colShow",      "Colour swatch: drag onto the sample page", ""},
+    {"redSlide",     "Red slider",                   "Arrow keys move it by 1, Page Up and Page Down by 10"},
+    {"greenSlide",   "Green slider",                 "Arrow keys move it by 1, Page Up and Page Down by 10"},
+    {"blueSlide",    "Blue slider",                  "Arrow keys move it by 1, Page Up and Page Down by 10"},
+    {"slideLock",    "Lock sliding",                 "When pressed, the three sliders move together"},
+    {"chkNetscape",  "Netscape Color Cube",          "Pressed when the colour is one of the 216 web-safe colours; "
+                                                     "press it to move to the nearest of them"},
+    {"chkWindows",   "Windows Default 16",           "Pressed when the colour is one of the 16 basic colours; "
+                                                     "press it to move to the nearest of them"},
 };
 
 // What each field shows whole at its fixed width; its font shrinks until that fits. D is
@@ -137,7 +160,6 @@ QWidget *makeToggle(const Control &c)
     auto *toggle = new QToolButton;
     toggle->setCheckable(true);
     toggle->setToolTip(QString::fromLatin1(c.text));
-    toggle->setAccessibleName(QString::fromLatin1(c.text));
     toggle->setIconSize(QSize(16, 16));
     toggle->setFocusPolicy(Qt::StrongFocus);
     return toggle;
@@ -232,8 +254,11 @@ void build(QWidget *clientArea)
         if (auto *label = qobject_cast<QLabel *>(widget))
             fitCaption(label);
     }
-    for (const auto &[name, accessibleName] : accessibleNames)
-        clientArea->findChild<QWidget *>(QLatin1String(name))->setAccessibleName(QLatin1String(accessibleName));
+    for (const Accessible &a : accessibility) {
+        QWidget *control = clientArea->findChild<QWidget *>(QLatin1String(a.name));
+        control->setAccessibleName(QLatin1String(a.accessibleName));
+        control->setAccessibleDescription(QLatin1String(a.description));
+    }
     for (const auto &[name, widest] : widestValues)
         fitValue(clientArea->findChild<QLineEdit *>(QLatin1String(name)), QLatin1String(widest));
 }
