@@ -2,12 +2,16 @@
 
 #include "mainwindow/toolkit.h"
 
+#include <QApplication>
+#include <QDropEvent>
 #include <QList>
+#include <QMimeData>
 #include <QPoint>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 // A toolkit that blocks on nothing: it records what the program asked of the system and
 // answers from what the test prepared.
@@ -34,7 +38,22 @@ public:
     QString programFolder() const override { return folder; }
     /// Like a real drag: the drop reaches the topmost widget under `dropAt` in `dropWindow`
     /// that accepts drops, before the drag returns. Without a drop window, nothing takes it.
-    void startDrag(QWidget *source, QMimeData *data) override;
+    void startDrag(QWidget *source, QMimeData *data) override
+    {
+        std::unique_ptr<QMimeData> owned(data);
+        dragSources.append(source);
+        QWidget *target = dropWindow ? dropWindow->childAt(dropAt) : nullptr;
+        while (target && !target->acceptDrops())
+            target = target->parentWidget();
+        if (!target)
+            return;
+        const QPoint local = target->mapFrom(dropWindow, dropAt);
+        QDragEnterEvent enter(local, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QDropEvent drop(QPointF(local), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        if (enter.isAccepted())
+            QApplication::sendEvent(target, &drop);
+    }
 
     QStringList messages;
     std::function<void()> onMessage; // runs while the box would be open

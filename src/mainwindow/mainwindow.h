@@ -7,12 +7,16 @@
 //   - the name field's focus loss calls updateColor(ColorSource::Name);
 //   - a slider change (with "Lock sliding", all three follow first) calls updateColor(Sliders);
 //   - a palette toggle snaps the byte fields and calls updateColor(Byte);
-//   - a sample part dropped on the swatch writes the sliders, then updateColor(Sliders);
+//   - a sample part dropped on the swatch, or made current from the page's menu, writes the
+//     sliders, then updateColor(Sliders);
 //   - a confirmed colour dialog, or a colour picked from the screen, calls updateColor(Dialog).
 // updateColor reads the source, sets writingViews, validates (showing range messages),
 // rewrites every view, clears writingViews, paints the swatch and combined texts, and
 // clears editPending. The program's own writes raise the controls' notifications at once;
 // every field, slider and toggle handler returns early while writingViews is set.
+// The sample page meets the current colour only through the swatch and the sliders: the
+// swatch dropped on a part, or the current colour applied from the page's menu, colours that
+// part, and every part's tooltip then tells its contrast on the background.
 
 #include "export/sampleexport.h"
 #include "tables/colornametable.h"

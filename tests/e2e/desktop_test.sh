@@ -101,8 +101,8 @@ for row in "${CASES[@]}"; do
     else
         got=$(read_view "$view")
     fi
-    [ "$got" = "$expected" ] && echo "PASS   : $name" || echo "FAIL!  : $name: got '$got', expected '$expected'"
-    [ "$got" = "$expected" ] && PASSED=$((PASSED + 1)) || FAILED=$((FAILED + 1))
+    if [ "$got" = "$expected" ]; then echo "PASS   : $name"; PASSED=$((PASSED + 1)); else
+        echo "FAIL!  : $name: got '$got', expected '$expected'"; FAILED=$((FAILED + 1)); fi
 done
 echo "$PASSED passed, $FAILED failed"
 [ "$FAILED" -eq 0 ]
