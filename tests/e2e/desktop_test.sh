@@ -64,6 +64,8 @@ answer_box() {
 drag() { xdotool mousemove $(point "$1") mousedown 1 sleep 0.2 mousemove $(point "$2" 80 50) sleep 0.1 mousemove $(point "$2" 50 50) sleep 0.1 mousemove $(point "$2" 20 50) sleep 0.1 mouseup 1 sleep 0.3; }
 # The sample page's menu at a part, then its n-th command.
 sample_menu() { xdotool mousemove $(point "$1" 95 90) click 3 sleep 0.3 key $(printf 'Down %.0s' $(seq "$2")) Return sleep 0.3; }
+# A known colour on the screen, outside Rusket's window (Xvfb does not paint xsetroot's root).
+show_123456() { xmessage -bg '#123456' -geometry 300x200+600+450 " " & sleep 1; }
 without_names() {
     mkdir -p "$WORK/program"
     cp "$RUSKET" "$(dirname "$RUSKET")"/*.pal "$WORK/program/"
@@ -79,9 +81,9 @@ CASES=(
     "typed bytes                      | start $RUSKET; enter redByte 255; enter greenByte 128; enter blueByte 0 | byteShow | rgb(255,128,0)"
     "a range message closed by Return | enter blueByte 300; answer_box                            | hexShow   | =\"#FF80FF\""
     "the edit, its message, one step  | edit redByte 300; click greenSlide 50 90; answer_box      | byteShow  | rgb(255,138,255)"
-    "drag, then Copy as CSS           | enter redByte 18; enter greenByte 52; enter blueByte 86; drag colShow txtVLink; sample_menu picBack 1 | clipboard | $CSS"
-    "pick from the screen             | xsetroot -solid '#123456'; click byteShow; xdotool key ctrl+shift+p sleep 1 mousemove 900 700 click 1 | byteShow | rgb(18,52,86)"
+    "pick from the screen             | show_123456; click byteShow; xdotool key ctrl+shift+p sleep 1 mousemove 750 560 click 1 | byteShow | rgb(18,52,86)"
     "Escape ends a pick, nothing else | enter redByte 1; xdotool key ctrl+shift+p sleep 1 key Escape | byteShow | rgb(1,52,86)"
+    "drag, then Copy as CSS           | enter redByte 18; enter greenByte 52; enter blueByte 86; drag colShow txtVLink; sample_menu picBack 1 | clipboard | $CSS"
     "Exit ends with status 0          | click byteShow; xdotool key alt+f sleep 0.3 key x; finish | status    | 0"
     "the German locale's comma        | start $RUSKET LC_ALL=de_DE.UTF-8; enter greenByte 128     | greenPercent | 50,19608"
     "no names file: a report, status 1 | kill \$APP_PID; without_names                            | status    | 1"
