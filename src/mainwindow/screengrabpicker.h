@@ -18,6 +18,9 @@ public:
     /// Shows the overlay; nothing when this system has no screen to read.
     static ScreenGrabPicker *start();
 
+    /// The device pixel under a point of a screen of `logical` size read at `device` size.
+    static QPoint devicePixel(QPoint pos, QSize logical, QSize device);
+
 signals:
     void picked(Rgb color);
     void cancelled();
@@ -30,7 +33,6 @@ protected:
 
 private:
     explicit ScreenGrabPicker(const QImage &screen);
-    QPoint devicePixel(QPoint pos) const;
     QColor colorAt(QPoint pos) const;
     void finish(bool take, QPoint pos = {});
 
