@@ -69,6 +69,7 @@ void PortalColorPicker::handleResponse(uint response, const QVariantMap &results
             {componentOfFraction(fractions[0]), componentOfFraction(fractions[1]), componentOfFraction(fractions[2])});
 }
 
+// Qt D-Bus connects to a bus signal only by the receiving slot's name.
 void PortalColorPicker::listenAt(const QString &path)
 {
     stopListening();
