@@ -2,7 +2,7 @@
 # test. Both install the Debian packages they miss first.
 
 PACKAGES := cmake make g++ qt6-base-dev libgl-dev xvfb xauth xdotool xclip x11-utils clang libclang-rt-dev fonts-dejavu-core \
-	dpkg-dev desktop-file-utils appstream man-db dbus-bin x11-xserver-utils
+	dpkg-dev desktop-file-utils appstream man-db dbus-daemon
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS := $(shell nproc)
 
