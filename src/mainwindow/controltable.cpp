@@ -193,15 +193,15 @@ QWidget *make(const Control &c)
     return nullptr;
 }
 
-// The window's layout was made for MS Sans Serif, narrower than most systems' UI font; a label shrinks its font
-// until its caption fits, so that nothing is cut off whatever font the system offers.
-void fitCaption(QLabel *label)
+// The window's layout was made for MS Sans Serif, narrower than most systems' UI font: a caption or
+// a field's widest value shrinks its font until it fits, so that nothing is cut off whatever font
+// the system offers.
+QFont fittedFont(QFont font, const QString &text, qreal width)
 {
-    QFont font = label->font();
     const qreal smallest = 5.0;
-    while (QFontMetricsF(font).horizontalAdvance(label->text()) > label->width() - 1 && font.pointSizeF() > smallest)
+    while (QFontMetricsF(font).horizontalAdvance(text) > width && font.pointSizeF() > smallest)
         font.setPointSizeF(font.pointSizeF() - 0.2);
-    label->setFont(font);
+    return font;
 }
 
 int textAreaWidth(const QLineEdit *field)
@@ -212,15 +212,6 @@ int textAreaWidth(const QLineEdit *field)
     option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
     const QRect contents = field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
     return contents.width() - 4; // a line edit keeps two pixels clear on either side of its text
-}
-
-void fitValue(QLineEdit *field, const QString &widest)
-{
-    QFont font = field->font();
-    const qreal smallest = 5.0;
-    while (QFontMetricsF(font).horizontalAdvance(widest) > textAreaWidth(field) && font.pointSizeF() > smallest)
-        font.setPointSizeF(font.pointSizeF() - 0.2);
-    field->setFont(font);
 }
 
 QRect geometryOf(const Control &c)
@@ -252,15 +243,17 @@ void build(QWidget *clientArea)
         widget->setParent(container);
         widget->setGeometry(geometryOf(c));
         if (auto *label = qobject_cast<QLabel *>(widget))
-            fitCaption(label);
+            label->setFont(fittedFont(label->font(), label->text(), label->width() - 1));
     }
     for (const Accessible &a : accessibility) {
         QWidget *control = clientArea->findChild<QWidget *>(QLatin1String(a.name));
         control->setAccessibleName(QLatin1String(a.accessibleName));
         control->setAccessibleDescription(QLatin1String(a.description));
     }
-    for (const auto &[name, widest] : widestValues)
-        fitValue(clientArea->findChild<QLineEdit *>(QLatin1String(name)), QLatin1String(widest));
+    for (const auto &[name, widest] : widestValues) {
+        auto *field = clientArea->findChild<QLineEdit *>(QLatin1String(name));
+        field->setFont(fittedFont(field->font(), QLatin1String(widest), textAreaWidth(field)));
+    }
 }
 
 void applyTabOrder(QWidget *clientArea)
