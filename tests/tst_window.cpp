@@ -356,7 +356,6 @@ private slots:
         const QPoint thumb(blue->width() / 2, blue->width() + 4); // just below the upper arrow, at 0
         QTest::mousePress(blue, Qt::LeftButton, Qt::NoModifier, thumb);
         QTest::mouseMove(blue, thumb + QPoint(0, 40));
-        QVERIFY(blue->sliderPosition() > 0);
         VERIFY_VIEWS(*ui, Rgb({0, 0, 0}));
         QTest::mouseRelease(blue, Qt::LeftButton, Qt::NoModifier, thumb + QPoint(0, 40));
         const quint8 dragged = quint8(blue->value());
@@ -565,7 +564,6 @@ private slots:
             if (qobject_cast<PictureBox *>(left))
                 QVERIFY(focused.pixelColor(at) == ::shownColor(left) && unfocused.pixelColor(at) == ::shownColor(left));
         }
-        VERIFY_VIEWS(*ui, Rgb({255, 0, 0}));
     }
 
     void darkSchemeReadable()
