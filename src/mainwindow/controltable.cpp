@@ -15,6 +15,29 @@
 namespace ControlTable {
 namespace {
 
+enum class Kind {
+    Frame, // titled group box
+    Field, // editable one-line text box
+    WhiteField, // editable, with an explicit white background
+    ReadOnlyField, // selectable, light grey
+    Label, // transparent, on the sample page
+    LinkLabel, // a label in the underlined link font
+    Picture, // picture box: a plain coloured area
+    Slider, // vertical scroll bar 0..255
+    Toggle, // graphical check box: a checkable button with an image
+    Button,
+    Line, // coloured marker stroke
+};
+
+struct Control
+{
+    Kind kind;
+    const char *name;
+    const char *container; // nullptr: the window's client area
+    int left, top, width, height; // twips; a line runs from (left, top) down by height
+    const char *text = ""; // caption, tool tip of a toggle, or colour of a line
+};
+
 using enum Kind;
 
 // clang-format off
@@ -222,16 +245,6 @@ QRect geometryOf(const Control &c)
 }
 
 } // namespace
-
-std::span<const Control> controls()
-{
-    return table;
-}
-
-std::span<const char *const> tabOrder()
-{
-    return keyboardOrder;
-}
 
 void build(QWidget *clientArea)
 {

@@ -438,18 +438,24 @@ void MainWindow::setDefaultSampleColors()
 {
     for (const SamplePart &part : sampleParts)
         showSampleColor(part, defaultSamples.*part.triple);
+    describeSamplePage();
 }
 
 void MainWindow::showSampleColor(const SamplePart &part, Rgb color)
 {
     samples.*part.triple = color;
     setShownColor(part.control, colorOf(color));
+}
+
+void MainWindow::describeSamplePage()
+{
     // Each text tells its contrast on the background; the background tells all three.
-    for (const SamplePart &described : sampleParts) {
-        const QString contrast = described.triple == &SampleColors::back ? contrastLines(samples).join(u'\n')
-                                                                         : contrastLine(samples, described.triple);
-        described.control->setToolTip(contrast);
-        described.control->setAccessibleDescription(contrast);
+    const QStringList lines = contrastLines(samples);
+    for (const SamplePart &part : sampleParts) {
+        const QString contrast
+            = part.triple == &SampleColors::back ? lines.join(u'\n') : contrastLine(samples, part.triple);
+        part.control->setToolTip(contrast);
+        part.control->setAccessibleDescription(contrast);
     }
 }
 
@@ -465,6 +471,7 @@ void MainWindow::colorSamplePart(const SamplePart &target, QWidget *dragged)
     // The swatch and the sliders agree after every synchronisation: the shown colour and
     // the triple are the same.
     showSampleColor(target, sliderColor());
+    describeSamplePage();
 }
 
 void MainWindow::takeSampleColor(QWidget *dragged)

@@ -98,6 +98,7 @@ private:
     std::optional<LoadError> loadColorNames();
     std::optional<LoadError> loadDataFile(const char *name, const DataFileLoader &load);
     void showSampleColor(const SamplePart &part, Rgb color);
+    void describeSamplePage();
 
     void markFieldEdited();
     void applyFieldEdit(const NotationField &field);

@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+namespace {
+
+// Value of one hexadecimal digit text (either case); anything else, including "07", is 0.
 qint16 hexDigitValue(const QString &text)
 {
     const QString digit = text.toLower();
@@ -14,6 +17,8 @@ qint16 hexDigitValue(const QString &text)
         return qint16(10 + c.unicode() - u'a');
     return 0;
 }
+
+} // namespace
 
 qint16 hexToByte(const QString &text)
 {

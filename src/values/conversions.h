@@ -4,9 +4,6 @@
 
 // The small pure conversions between one colour component and the texts of its notations.
 
-/// Value of one hexadecimal digit text (either case); anything else, including "07", is 0.
-qint16 hexDigitValue(const QString &text);
-
 /// Two hex digits to a component: only the first and the last character count.
 qint16 hexToByte(const QString &text);
 
