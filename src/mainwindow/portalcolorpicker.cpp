@@ -51,22 +51,21 @@ void PortalColorPicker::pick(const QString &parentWindow)
 void PortalColorPicker::handleResponse(uint response, const QVariantMap &results)
 {
     stopListening();
-    if (response == 1)
-        return emit cancelled();
-    double fractions[3] = {-1, -1, -1};
-    if (response == 0 && results.value(QStringLiteral("color")).canConvert<QDBusArgument>()) {
-        const QDBusArgument color = results.value(QStringLiteral("color")).value<QDBusArgument>();
-        color.beginStructure();
-        color >> fractions[0] >> fractions[1] >> fractions[2];
-        color.endStructure();
-    }
-    if (response != 0)
+    const QVariant color = results.value(QStringLiteral("color"));
+    if (response == 1) {
+        emit cancelled();
+    } else if (response != 0) {
         emit failed(QStringLiteral("the desktop portal ended the request (response %1)").arg(response));
-    else if (fractions[0] < 0)
+    } else if (!color.canConvert<QDBusArgument>()) {
         emit failed(QStringLiteral("the desktop portal gave no colour"));
-    else
-        emit picked(
-            {componentOfFraction(fractions[0]), componentOfFraction(fractions[1]), componentOfFraction(fractions[2])});
+    } else {
+        double red = 0, green = 0, blue = 0;
+        const QDBusArgument fractions = color.value<QDBusArgument>();
+        fractions.beginStructure();
+        fractions >> red >> green >> blue;
+        fractions.endStructure();
+        emit picked({componentOfFraction(red), componentOfFraction(green), componentOfFraction(blue)});
+    }
 }
 
 // Qt D-Bus connects to a bus signal only by the receiving slot's name.
