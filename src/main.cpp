@@ -7,19 +7,32 @@
 #include <QApplication>
 #include <cstdio>
 
+namespace {
+
+void print(const CommandLineReply &reply)
+{
+    std::fputs(qPrintable(reply.standardOutput), stdout);
+    std::fputs(qPrintable(reply.standardError), stderr);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
-    // --help and --version answer before any window system is needed.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    if (const std::optional<CommandLineReply> reply = replyToCommandLine(arguments)) {
-        std::fputs(qPrintable(reply->standardOutput), stdout);
-        std::fputs(qPrintable(reply->standardError), stderr);
+    if (const std::optional<CommandLineReply> reply
+        = replyBeforeWindowSystem(arguments, QProcessEnvironment::systemEnvironment())) {
+        print(*reply);
         return reply->exitStatus;
     }
 
-    QApplication app(argc, argv);
+    QApplication app(argc, argv); // takes Qt's own options out of the arguments
+    if (const std::optional<CommandLineReply> reply = replyToCommandLine(QApplication::arguments())) {
+        print(*reply);
+        return reply->exitStatus;
+    }
     QApplication::setApplicationName(QStringLiteral("Rusket"));
     QApplication::setApplicationVersion(QStringLiteral(RUSKET_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("rusket"));

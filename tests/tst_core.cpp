@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <span>
 
 namespace {
 
@@ -65,6 +66,10 @@ private slots:
         QTest::newRow("ampersand alone") << Reading::Byte << "&" << 0.0;
         QTest::newRow("overflow") << Reading::Byte << "-1E400" << -infinity;
         QTest::newRow("underflow") << Reading::Byte << "1E-400" << 0.0;
+        QTest::newRow("underflow, written out") << Reading::Byte << "0." + QString(400, u'0') + "1" << 0.0;
+        QTest::newRow("overflow, negative exponent") << Reading::Byte << "1" + QString(400, u'0') + "e-5" << infinity;
+        QTest::newRow("overflow, long exponent") << Reading::Byte << "5e99999999999999999999" << infinity;
+        QTest::newRow("underflow, long exponent") << Reading::Byte << "-5e-99999999999999999999" << -0.0;
         QTest::newRow("non-Latin digits") << Reading::Byte << "\u0661\u0662" << 0.0;
         QTest::newRow("percent, leading number") << Reading::GermanPercent << "12,5abc" << 12.5;
         QTest::newRow("percent, no number") << Reading::EnglishPercent << "abc" << 0.0;
@@ -246,15 +251,25 @@ private slots:
 
     void commandLine()
     {
-        const std::tuple<const char *, int, const char *> rows[] = {{"", -1, ""}, {"-style fusion -reverse", -1, ""},
-            {"--version", 0, "Rusket 1.0.0\n"}, {"-v", 0, "Rusket 1.0.0\n"}, {"--help", 0, "Usage: rusket [options]\n"},
-            {"--nope", 2, "rusket: Unknown option 'nope'.\nTry 'rusket --help'"},
-            {"page.css", 2, "rusket: Unexpected argument 'page.css'.\n"}}; // arguments, status (-1: the window), reply
-        for (const auto &[arguments, status, start] : rows) {
-            const auto reply
-                = replyToCommandLine(QStringList{"rusket"} + QString(arguments).split(u' ', Qt::SkipEmptyParts));
-            QCOMPARE(reply ? reply->exitStatus : -1, status);
-            QVERIFY2(!reply || (status ? reply->standardError : reply->standardOutput).startsWith(start), arguments);
+        // Before the window system: --help, --version, or no display at all; Qt's options and
+        // any others wait for the application object. After Qt took its own, the rest must be ours.
+        QProcessEnvironment display;
+        display.insert(QStringLiteral("DISPLAY"), QStringLiteral(":1"));
+        using Row = std::tuple<const char *, QProcessEnvironment, int, const char *>; // status -1: no reply
+        const Row early[] = {{"-geometry +10+10 -name foo -title X -reverse", display, -1, ""},
+            {"--nope", display, -1, ""}, {"-display :1", {}, -1, ""}, {"-platform offscreen", {}, -1, ""},
+            {"--version", {}, 0, "Rusket 1.0.0\n"}, {"-v", display, 0, "Rusket 1.0.0\n"},
+            {"--nope --help", {}, 0, "Usage: rusket [options]\n"}, {"", {}, 1, "rusket: no display found."}};
+        const Row late[] = {{"", {}, -1, ""}, {"--nope", {}, 2, "rusket: Unknown option 'nope'.\nTry 'rusket --help'"},
+            {"page.css", {}, 2, "rusket: Unexpected argument 'page.css'.\n"}};
+        for (const auto &rows : {std::span<const Row>(early), std::span<const Row>(late)}) {
+            for (const auto &[line, environment, status, start] : rows) {
+                const QStringList arguments = QStringList{"rusket"} + QString(line).split(u' ', Qt::SkipEmptyParts);
+                const auto reply = rows.data() == early ? replyBeforeWindowSystem(arguments, environment)
+                                                        : replyToCommandLine(arguments);
+                QVERIFY2((reply ? reply->exitStatus : -1) == status, line);
+                QVERIFY2(!reply || (status ? reply->standardError : reply->standardOutput).startsWith(start), line);
+            }
         }
     }
 

@@ -22,6 +22,8 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
+#include <functional>
 #include <span>
 
 namespace {
@@ -39,6 +41,7 @@ const std::pair<const char *, Rgb SampleColors::*> dragControls[]
 const char *const fragments[] = {"0", "1", "2", "5", "9", "12", "128", "255", "256", "300", "-", "+", ".", ",", "E",
     "e", "&H", "&O", "FF", "a", "g", " ", "99999999999", "1E400", "40000", "-32769", "%", "\u00e9", "\u0416", "\u0663",
     "aqua", "Alice Blue", "cyan", "grey"};
+const char *const sliderNames[] = {"redSlide", "greenSlide", "blueSlide"};
 const Qt::Key sliderKeys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
 
 const QString below = QStringLiteral("Value has to be equal or below ");
@@ -149,12 +152,27 @@ class WindowTest : public QObject
         return qobject_cast<QMenu *>(QApplication::activePopupWidget());
     }
     void trigger(const char *action) { ui->window->findChild<QAction *>(QLatin1String(action))->trigger(); }
+    void wheel(QWidget *widget, int delta)
+    {
+        const QPointF at = widget->rect().center();
+        QWheelEvent event(at, widget->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+            false);
+        QApplication::sendEvent(widget, &event);
+    }
     QPoint lowerTrack(const QScrollBar *slider) { return {slider->width() / 2, slider->height() * 3 / 4}; }
 
     // Random user actions, for the random session.
     QRandomGenerator random;
     SampleColors samples = designedSampleDefaults; // what the actions gave the sample page
     std::optional<Rgb> expected; // the colour, where an action tells it
+    struct Typed
+    {
+        int field; // a byte field
+        QString text;
+        int corrected; // the component it gives when applied
+    };
+    std::optional<Typed> typed; // typed and not left
+    bool retyped = false; // the typed text was replaced by typing into the same field
 
     const char *pick(std::span<const char *const> names) { return names[random.bounded(int(names.size()))]; }
 
@@ -165,8 +183,15 @@ class WindowTest : public QObject
         QString text;
         for (int pieces = random.bounded(4); pieces > 0; --pieces)
             text += QString::fromUtf8(pick(fragments));
-        Rgb typed = ui->color();
-        ui->type(name, text);
+        retyped = typed && typed->field == field;
+        ui->type(name, text); // the click into the field applies an edit left in another
+        Rgb color = ui->color();
+        const double read = readLenientDecimal(text);
+        const int corrected = checkRange(makeWhole(field == 2 ? toSinglePrecision(read) : read), ColorSource::Byte).value;
+        if (field < 3 && random.bounded(4) == 0) {
+            typed = Typed{field, text, corrected};
+            return QStringLiteral("type '%1' into %2, stay").arg(text, QLatin1String(name));
+        }
         const char *target = random.bounded(3) ? nullptr : pick(clickTargets);
         if (target && qstrcmp(target, name) != 0) {
             ui->click(ui->control(target));
@@ -174,11 +199,8 @@ class WindowTest : public QObject
         }
         QTest::keyClick(ui->field(name), random.bounded(2) ? Qt::Key_Tab : Qt::Key_Backtab);
         if (field < 3) {
-            const double read = readLenientDecimal(text);
-            const qint16 whole = makeWhole(field == 2 ? toSinglePrecision(read) : read);
-            *std::array{&typed.red, &typed.green, &typed.blue}[field]
-                = quint8(checkRange(whole, ColorSource::Byte).value);
-            expected = typed;
+            *std::array{&color.red, &color.green, &color.blue}[field] = quint8(corrected);
+            expected = color;
         }
         return QStringLiteral("type '%1' into %2, leave by key").arg(text, QLatin1String(name));
     }
@@ -192,6 +214,11 @@ class WindowTest : public QObject
         case 3: return edit();
         case 4:
         case 5: {
+            if (random.bounded(3) == 0) { // the wheel moves a slider without taking the focus
+                const char *slider = pick(sliderNames);
+                wheel(ui->slider(slider), random.bounded(2) ? 120 : -120);
+                return QStringLiteral("wheel over %1").arg(QLatin1String(slider));
+            }
             const char *target = pick(clickTargets);
             const Qt::Key key = sliderKeys[random.bounded(int(std::size(sliderKeys)))];
             ui->click(ui->control(target));
@@ -202,10 +229,9 @@ class WindowTest : public QObject
         case 7: {
             const auto &[from, fromPart] = dragControls[random.bounded(5)];
             const auto &[to, toPart] = dragControls[random.bounded(5)];
-            const Rgb current = ui->color();
-            ui->drag(ui->control(from), ui->control(to));
+            ui->drag(ui->control(from), ui->control(to)); // a drag applies an edit in progress first
             if (!fromPart && toPart)
-                samples.*toPart = current;
+                samples.*toPart = ui->color();
             return QStringLiteral("drag %1 onto %2").arg(QLatin1String(from), QLatin1String(to));
         }
         case 8: {
@@ -329,6 +355,34 @@ private slots:
         ui->click(ui->field("redHex"));
         ui->click(ui->field("txtRgbMore"));
         QCOMPARE(ui->field("greenPercent")->text(), QStringLiteral("50.19608"));
+    }
+
+    void editAppliedBeforeCommands()
+    {
+        // Commands that act without taking the focus apply the edit still in its field first,
+        // its range message included, then do their own work.
+        const std::tuple<const char *, std::function<void()>, Rgb, SampleColors> commands[] = {
+            {"wheel", [&] { wheel(ui->slider("blueSlide"), -120); }, {255, 0, 131}, defaults},
+            {"drag", [&] { ui->drag(ui->control("colShow"), ui->control("txtLink")); }, {255, 0, 128},
+                {defaults.back, defaults.text, {255, 0, 128}, defaults.vlink}},
+            {"menu", [&] { openSampleMenu("txtText")->findChild<QAction *>("mnuEditApply")->trigger(); },
+                {255, 0, 128}, {defaults.back, {255, 0, 128}, defaults.link, defaults.vlink}},
+            {"toggle", [&] { ui->toggle("chkNetscape")->click(); }, {255, 0, 153}, defaults},
+            {"dialog", [&] { ui->control<QPushButton>("cmdPickColor")->click(); }, {255, 0, 128}, defaults},
+            {"pick", [&] { pickFromScreen(); }, {255, 0, 128}, defaults},
+        };
+        for (const auto &[command, run, after, samples] : commands) {
+            trigger("mnuEditSetDef");
+            ui->setColor({0, 0, 128});
+            ui->type("redByte", "300");
+            ui->toolkit.messages.clear();
+            run();
+            QVERIFY2(ui->toolkit.messages.value(0) == below + "255", command);
+            if (QWidget *menu = QApplication::activePopupWidget())
+                menu->close();
+            VERIFY_VIEWS(*ui, after);
+            QVERIFY2(ui->window->sampleColors() == samples, command);
+        }
     }
 
     void paletteToggles()
@@ -512,9 +566,7 @@ private slots:
         QVERIFY(!about->isVisible());
         trigger("mnuQuestionAbout");
         QCOMPARE(QApplication::topLevelWidgets().count(about), 1);
-        ui->window->close(); // closing the main window leaves About open
-        QVERIFY(about->isVisible());
-        trigger("mnuFileExit"); // its exit status is for the desktop tests to see
+        ui->window->close(); // closing the main window ends the program, About with it
         QVERIFY(!about->isVisible());
     }
 
@@ -524,6 +576,18 @@ private slots:
         ui->tab();
         for (const char *written : {"txtRgbName", "greenPercent", "percentShow"})
             QVERIFY2(ui->field(written)->cursorPosition() == 0, written); // the program's writes show the beginning
+
+        // Passed through by Tab without typing, a field again shows its beginning; a narrow field
+        // gives its whole value as its tooltip and accessible value.
+        ui->setColor({40, 207, 165});
+        ui->field("redPercent")->setFocus(Qt::TabFocusReason);
+        for (int i = 0; i < 5; ++i)
+            ui->tab();
+        for (const char *passed : {"redPercent", "greenPercent", "bluePercent", "percentShow", "redHex"})
+            QVERIFY2(ui->field(passed)->cursorPosition() == 0, passed);
+        QCOMPARE(ui->field("greenPercent")->toolTip(), QStringLiteral("81.17647"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(ui->field("greenPercent"))->text(QAccessible::Value),
+            QStringLiteral("81.17647"));
 
         // The widest value of each field fits: with the cursor at its end, nothing scrolls out on the left.
         const QFontMetricsF metrics(ui->field("redHex")->font());
@@ -662,8 +726,28 @@ private slots:
         random.seed(seed);
         for (int i = 0; i < actions; ++i) {
             expected.reset();
+            // A value typed and not left is still in its field, or some step of the next action
+            // applied it: its slider took the corrected value.
+            const std::optional<Typed> before = typed;
+            QList<int> held;
+            QMetaObject::Connection watch;
+            if (before) {
+                QScrollBar *slider = ui->slider(sliderNames[before->field]);
+                held = {slider->value()};
+                watch = connect(slider, &QScrollBar::valueChanged, this, [&held](int value) { held.append(value); });
+            }
             const QString action = act();
-            QString broken = ui->mismatch(ui->color()) + (action.startsWith(QLatin1String("BROKEN")) ? action : "");
+            disconnect(watch);
+            const bool pending = ui->window->hasPendingEdit();
+            QString broken = (pending ? QString() : ui->mismatch(ui->color()))
+                + (action.startsWith(QLatin1String("BROKEN")) ? action : "");
+            if (pending && (!typed || ui->field(fieldNames[typed->field])->text() != typed->text))
+                broken += QStringLiteral(" the typed value left its field unapplied");
+            if (before && !retyped && !(pending && typed->field == before->field) && !held.contains(before->corrected))
+                broken += QStringLiteral(" the typed value was never applied");
+            if (!pending)
+                typed.reset();
+            retyped = false;
             if (expected && ui->color() != *expected)
                 broken += QStringLiteral(" the colour is not the one typed or confirmed");
             const QStringList lines = contrastLines(samples);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -12,7 +13,11 @@ struct CommandLineReply
     QString standardError;
 };
 
-/// Reads the arguments (the program's own name first). Nothing when the window should open;
-/// otherwise the reply to --help, --version or a mistake. Qt's own window options (-style,
-/// -platform, ...) are accepted and left for Qt.
+/// Before any window-system connection (the program's own name first): the reply to --help or
+/// --version, or, when no display can be reached, how to run the program without one. Nothing
+/// when the application object may be built; it takes Qt's own options (-style, -geometry, ...).
+std::optional<CommandLineReply> replyBeforeWindowSystem(
+    const QStringList &arguments, const QProcessEnvironment &environment);
+
+/// After Qt has taken its own options: whatever is left must be the program's own.
 std::optional<CommandLineReply> replyToCommandLine(const QStringList &arguments);

@@ -17,6 +17,7 @@
 #include "values/rangecheck.h"
 #include "values/twips.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGuiApplication>
@@ -207,9 +208,12 @@ void MainWindow::connectHandlers()
         connect(field.edit, &QLineEdit::textChanged, this, &MainWindow::markFieldEdited);
         field.edit->installEventFilter(this);
     }
-    nameField->installEventFilter(this);
-    for (QScrollBar *slider : sliders)
+    for (QLineEdit *text : {nameField, furtherNamesField, combinedTexts[0], combinedTexts[1], combinedTexts[2]})
+        text->installEventFilter(this);
+    for (QScrollBar *slider : sliders) {
+        slider->installEventFilter(this);
         connect(slider, &QScrollBar::valueChanged, this, [this, slider] { applySliderMove(slider); });
+    }
     for (const PaletteToggle &toggle : paletteToggles)
         connect(toggle.button, &QToolButton::toggled, this, [this, toggle] { snapToPalette(toggle); });
     connect(centralWidget()->findChild<QPushButton *>(QStringLiteral("cmdPickColor")), &QPushButton::clicked, this,
@@ -220,6 +224,7 @@ void MainWindow::connectHandlers()
     for (const SamplePart &part : sampleParts)
         dragDrop->attach(part.control, true);
     connect(dragDrop, &SamplePageDragDrop::dropped, this, [this](QWidget *dragged, QWidget *target) {
+        applyPendingEdit();
         if (target == swatch)
             return takeSampleColor(dragged);
         for (const SamplePart &part : sampleParts) {
@@ -227,6 +232,7 @@ void MainWindow::connectHandlers()
                 colorSamplePart(part, dragged);
         }
     });
+    connect(dragDrop, &SamplePageDragDrop::dragStarting, this, &MainWindow::applyPendingEdit);
     connect(dragDrop, &SamplePageDragDrop::contextMenuRequested, this, &MainWindow::showSampleMenu);
     connect(sampleMenu, &QMenu::aboutToShow, this, &MainWindow::showContrastLines);
 }
@@ -244,7 +250,11 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
                 if (field.edit == watched)
                     applyFieldEdit(field);
             }
+            if (auto *text = qobject_cast<QLineEdit *>(watched))
+                text->setCursorPosition(0); // a field left shows its beginning
         }
+    } else if (event->type() == QEvent::Wheel) {
+        applyPendingEdit(); // the wheel moves a slider without taking the focus
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -364,6 +374,7 @@ void MainWindow::writeViews(Rgb color, const NotationTexts &texts)
             : field.notation == ColorSource::Percent             ? texts.percent
                                                                  : texts.hex;
         showText(field.edit, column[field.component]);
+        field.edit->setToolTip(column[field.component]); // a narrow field may not show it whole
     }
     for (int i = 0; i < 3; ++i)
         sliders[i]->setValue(color.component(i));
@@ -398,6 +409,24 @@ void MainWindow::applyFieldEdit(const NotationField &field)
         updateColor(field.notation);
 }
 
+bool MainWindow::applyPendingEdit()
+{
+    // The field keeps the window's focus while a command acts without taking it, even while
+    // a menu is open or the window is inactive.
+    QWidget *editing = focusWidget();
+    if (editing == nameField && nameField->isModified()) {
+        applyTypedName();
+        return true;
+    }
+    for (const NotationField &field : fields) {
+        if (field.edit == editing && editPending && !writingViews) {
+            applyFieldEdit(field);
+            return true;
+        }
+    }
+    return false;
+}
+
 void MainWindow::applyTypedName()
 {
     if (!writingViews)
@@ -408,8 +437,14 @@ void MainWindow::applySliderMove(QScrollBar *slider)
 {
     if (writingViews)
         return;
+    const int moved = slider->value();
+    if (applyPendingEdit()) { // the edit rewrote the sliders; the move still counts
+        writingViews = true;
+        slider->setValue(moved);
+        writingViews = false;
+    }
     if (lockToggle->isChecked())
-        moveSlidersTogether(slider->value());
+        moveSlidersTogether(moved);
     updateColor(ColorSource::Sliders);
 }
 
@@ -419,7 +454,9 @@ void MainWindow::snapToPalette(const PaletteToggle &toggle)
 {
     if (writingViews)
         return;
-    if (!toggle.button->isChecked()) {
+    const bool ticked = toggle.button->isChecked();
+    applyPendingEdit();
+    if (!ticked) {
         // Only the program clears a toggle: ticking it again snaps the colour onto itself.
         toolkit.beep();
         toggle.button->setChecked(true);
@@ -468,6 +505,7 @@ void MainWindow::colorSamplePart(const SamplePart &target, QWidget *dragged)
 {
     if (dragged != swatch)
         return;
+    applyPendingEdit();
     // The swatch and the sliders agree after every synchronisation: the shown colour and
     // the triple are the same.
     showSampleColor(target, sliderColor());
@@ -476,6 +514,7 @@ void MainWindow::colorSamplePart(const SamplePart &target, QWidget *dragged)
 
 void MainWindow::takeSampleColor(QWidget *dragged)
 {
+    applyPendingEdit();
     for (const SamplePart &part : sampleParts) {
         if (part.control != dragged)
             continue;
@@ -534,6 +573,7 @@ void MainWindow::copyToClipboard(const QString &text)
 
 void MainWindow::pickColorFromDialog()
 {
+    applyPendingEdit();
     const ColorDialogResult result = toolkit.pickColor();
     if (result.outcome == DialogOutcome::Cancelled)
         return;
@@ -552,13 +592,7 @@ void MainWindow::pickFromScreen()
         toolkit.beep(); // one pick at a time
         return;
     }
-    // The focus stays where it is: an edit in progress counts first, as if its field were left.
-    for (const NotationField &field : fields) {
-        if (field.edit->hasFocus())
-            applyFieldEdit(field);
-    }
-    if (nameField->hasFocus())
-        applyTypedName();
+    applyPendingEdit();
 
     if (PortalColorPicker::available()) {
         screenPickOpen = true;
@@ -597,7 +631,14 @@ void MainWindow::showAbout()
 
 void MainWindow::exitProgram()
 {
+    close();
+    QCoreApplication::exit(0);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // The About window belongs to the main one: closing the main window ends the program.
     if (about)
         about->close();
-    QCoreApplication::exit(0);
+    QMainWindow::closeEvent(event);
 }

@@ -61,6 +61,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     struct NotationField
@@ -100,6 +101,9 @@ private:
     void showSampleColor(const SamplePart &part, Rgb color);
     void describeSamplePage();
 
+    /// Applies an edit still in its field, as if the field were left; true when there was one.
+    /// Every command that reads or changes the current colour calls it first.
+    bool applyPendingEdit();
     void markFieldEdited();
     void applyFieldEdit(const NotationField &field);
     void applyTypedName();

@@ -68,6 +68,7 @@ bool SamplePageDragDrop::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonPress:
         if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
             return false;
+        emit dragStarting(control);
         toolkit.startDrag(control, dragData(control));
         return true;
     case QEvent::MouseButtonRelease: {

@@ -29,6 +29,7 @@ public:
     static QString draggedName(const QMimeData *data);
 
 signals:
+    void dragStarting(QWidget *dragged);
     void dropped(QWidget *dragged, QWidget *target);
     void contextMenuRequested(QWidget *control, QPoint globalPos);
 

@@ -1,5 +1,6 @@
 #include "values/entryreading.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -68,22 +69,46 @@ qsizetype numericPrefixLength(const QString &text)
     return i;
 }
 
+// The power of ten of a number's first significant digit, from its text: [digits][.digits][E[sign]digits].
+// Only asked of numbers beyond a double's range, to tell the far too large from the far too small.
+long long decimalOrder(const std::string &number)
+{
+    const std::size_t exponentAt = number.find_first_of("eE");
+    const std::string mantissa = number.substr(0, exponentAt);
+    long long exponent = 0;
+    if (exponentAt != std::string::npos) {
+        const char *first = number.data() + exponentAt + 1;
+        const char *last = number.data() + number.size();
+        const bool negative = *first == '-';
+        first += (*first == '-' || *first == '+');
+        // An exponent too long for 64 bits is still far beyond any mantissa's digits.
+        if (std::from_chars(first, last, exponent).ec == std::errc::result_out_of_range)
+            exponent = std::numeric_limits<int>::max();
+        exponent = negative ? -exponent : exponent;
+    }
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t firstSignificant = mantissa.find_first_of("123456789");
+    if (firstSignificant == std::string::npos)
+        return std::numeric_limits<int>::min(); // all zeros
+    const auto position = firstSignificant < point ? static_cast<long long>(point - firstSignificant) - 1
+                                                   : -static_cast<long long>(firstSignificant - point);
+    return position + exponent;
+}
+
 double parseAsciiNumber(const QString &number)
 {
     std::string ascii = number.toStdString();
-    if (!ascii.empty() && ascii.front() == '+')
+    const bool negative = !ascii.empty() && ascii.front() == '-';
+    if (!ascii.empty() && (ascii.front() == '+' || negative))
         ascii.erase(0, 1);
     double value = 0;
     const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
     if (error == std::errc::result_out_of_range) {
-        // Either far too large or far too small: tell them apart by the exponent's sign.
-        const bool tiny = ascii.find("e-") != std::string::npos || ascii.find("E-") != std::string::npos;
-        if (tiny)
-            return 0;
-        return ascii.front() == '-' ? -std::numeric_limits<double>::infinity()
-                                    : std::numeric_limits<double>::infinity();
+        // Decided by the value written, not by how it is written: a tiny number is 0 like
+        // any other small one, a huge one is beyond every range.
+        value = decimalOrder(ascii) < 0 ? 0.0 : std::numeric_limits<double>::infinity();
     }
-    return value;
+    return negative ? -value : value;
 }
 
 bool readLocaleNumber(const QString &text, const QLocale &locale, double *value)

@@ -37,9 +37,11 @@ read_view() {
     done
 }
 
-# Starts a program, with environment settings after it, and finds its client area.
+# Starts a program, with environment settings (NAME=value) and options after it, and finds its client area.
 start() {
-    env "${@:2}" "$1" >"$WORK/out.txt" 2>&1 &
+    local program=$1 settings=() options=()
+    for word in "${@:2}"; do [[ $word == [A-Z]*=* ]] && settings+=("$word") || options+=("$word"); done
+    env "${settings[@]}" "$program" "${options[@]}" >"$WORK/out.txt" 2>&1 &
     APP_PID=$!
     MAIN_WINDOW=$(xdotool search --sync --onlyvisible --name '^Rusket$' | head -1)
     sleep 0.5
@@ -78,7 +80,8 @@ UNPACKED=$WORK/root/usr/bin/rusket
 CSS='body { color: rgb(0,0,0); background-color: rgb(255,255,255) } a:link { color: rgb(230,0,0) } a:visited { color: rgb(18,52,86) }'
 # case                               | what the user does                                        | view      | expected
 CASES=(
-    "typed bytes                      | start $RUSKET; enter redByte 255; enter greenByte 128; enter blueByte 0 | byteShow | rgb(255,128,0)"
+    "no display: a message, status 1  | env -u DISPLAY $RUSKET 2>/dev/null; status=\$?           | status    | 1"
+    "typed bytes, Qt's own options    | start $RUSKET -geometry +10+10 -name foo -style fusion; enter redByte 255; enter greenByte 128; enter blueByte 0 | byteShow | rgb(255,128,0)"
     "a range message closed by Return | enter blueByte 300; answer_box                            | hexShow   | =\"#FF80FF\""
     "the edit, its message, one step  | edit redByte 300; click greenSlide 50 90; answer_box      | byteShow  | rgb(255,138,255)"
     "pick from the screen             | show_123456; click byteShow; xdotool key ctrl+shift+p sleep 1 mousemove 750 560 click 1 | byteShow | rgb(18,52,86)"
