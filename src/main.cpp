@@ -5,6 +5,7 @@
 #include "rusketversion.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -36,7 +37,6 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Rusket"));
     QApplication::setApplicationVersion(QStringLiteral(RUSKET_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("rusket"));
-    QApplication::setWindowIcon(Artwork::appIcon());
 
     QtToolkit toolkit;
     MainWindow window(toolkit);
@@ -47,5 +47,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     window.show();
+    // The icon follows the window's first appearance instead of holding it up.
+    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(Artwork::appIcon()); });
     return app.exec();
 }

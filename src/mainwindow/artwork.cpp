@@ -1,5 +1,6 @@
 #include "mainwindow/artwork.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <functional>
@@ -22,16 +23,40 @@ QPixmap render(QSize size, qreal scale, const QColor &background, const Drawing 
     return pixmap;
 }
 
-QPixmap render16(const Drawing &draw, int scale)
+// An icon drawn when a size is asked for, not before: the window shows sooner, and each
+// scale is drawn crisp. The drawing sees a square of `logicalSize` units.
+class DrawnIconEngine : public QIconEngine
 {
-    return render(QSize(16, 16), scale, Qt::transparent, draw);
-}
+public:
+    using ModeDrawing = std::function<void(QPainter &, QIcon::Mode, QIcon::State)>;
 
-void addBothScales(QIcon &icon, const Drawing &draw, QIcon::Mode mode, QIcon::State state)
-{
-    for (int scale : {1, 2})
-        icon.addPixmap(render16(draw, scale), mode, state);
-}
+    DrawnIconEngine(qreal logicalSize, ModeDrawing draw)
+        : logicalSize(logicalSize)
+        , draw(std::move(draw))
+    { }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->save();
+        painter->translate(rect.topLeft());
+        painter->scale(rect.width() / logicalSize, rect.height() / logicalSize);
+        draw(*painter, mode, state);
+        painter->restore();
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return pixmap;
+    }
+    QIconEngine *clone() const override { return new DrawnIconEngine(logicalSize, draw); }
+
+private:
+    qreal logicalSize;
+    ModeDrawing draw;
+};
 
 QColor grey(QColor c)
 {
@@ -127,35 +152,20 @@ void drawDiscs(QPainter &p)
 
 QIcon paletteToggleIcon(Emblem emblem)
 {
-    QIcon icon;
-    addBothScales(
-        icon, [emblem](QPainter &p) { drawPaletteEmblem(p, emblem, true); }, QIcon::Normal, QIcon::On);
-    addBothScales(
-        icon,
-        [emblem](QPainter &p) {
-            drawPaletteEmblem(p, emblem, true);
+    return QIcon(new DrawnIconEngine(16, [emblem](QPainter &p, QIcon::Mode mode, QIcon::State state) {
+        drawPaletteEmblem(p, emblem, mode != QIcon::Disabled);
+        if (mode != QIcon::Disabled && state == QIcon::Off)
             drawCrossStroke(p);
-        },
-        QIcon::Normal, QIcon::Off);
-    for (QIcon::State state : {QIcon::On, QIcon::Off})
-        addBothScales(
-            icon, [emblem](QPainter &p) { drawPaletteEmblem(p, emblem, false); }, QIcon::Disabled, state);
-    return icon;
+    }));
 }
 
 QIcon slideLockIcon()
 {
-    QIcon icon;
-    addBothScales(
-        icon, [](QPainter &p) { drawBars(p, false); }, QIcon::Normal, QIcon::Off);
-    addBothScales(
-        icon,
-        [](QPainter &p) {
-            drawBars(p, true);
+    return QIcon(new DrawnIconEngine(16, [](QPainter &p, QIcon::Mode, QIcon::State state) {
+        drawBars(p, state == QIcon::On);
+        if (state == QIcon::On)
             drawPadlock(p);
-        },
-        QIcon::Normal, QIcon::On);
-    return icon;
+    }));
 }
 
 QImage emblem(int size)
@@ -184,10 +194,9 @@ QByteArray emblemSvg()
 
 QIcon appIcon()
 {
-    QIcon icon;
-    for (int size : iconSizes)
-        icon.addPixmap(QPixmap::fromImage(emblem(size)));
-    return icon;
+    // Drawn only at the sizes asked for: painting every installed size up front, up to 256
+    // pixels, slowed the window's first appearance.
+    return QIcon(new DrawnIconEngine(emblemSize, [](QPainter &p, QIcon::Mode, QIcon::State) { drawDiscs(p); }));
 }
 
 QPixmap aboutPicture(qreal devicePixelRatio)

@@ -24,7 +24,7 @@ QImage emblem(int size);
 /// The same emblem as a scalable SVG document.
 QByteArray emblemSvg();
 
-/// The application icon: the emblem at every installed size.
+/// The application icon: the emblem, drawn at whatever size is asked for.
 QIcon appIcon();
 
 /// The About window's picture: the emblem on white, 54 x 52.

@@ -6,6 +6,8 @@
 #include "values/twips.h"
 
 #include <QGroupBox>
+#include <QHash>
+#include <cmath>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -154,9 +156,18 @@ void setColors(QWidget *widget, const QColor &background)
     widget->setPalette(palette);
 }
 
+QString widestValueOf(const char *name)
+{
+    for (const auto &[field, widest] : widestValues) {
+        if (qstrcmp(field, name) == 0)
+            return QLatin1String(widest);
+    }
+    return {};
+}
+
 QWidget *makeField(const Control &c)
 {
-    auto *field = new QLineEdit(QString::fromLatin1(c.text));
+    auto *field = new QLineEdit;
     if (c.kind == ReadOnlyField) {
         field->setReadOnly(true);
         setColors(field, readOnlyGrey);
@@ -219,11 +230,30 @@ QWidget *make(const Control &c)
 // The window's layout was made for MS Sans Serif, narrower than most systems' UI font: a caption or
 // a field's widest value shrinks its font until it fits, so that nothing is cut off whatever font
 // the system offers.
+// The size is the largest in steps of 0.2 pt below the font's own that fits. Each size measured
+// loads a font, which is slow, so the search starts where widths growing in step with the size
+// put it, and moves a step at a time from there.
 QFont fittedFont(QFont font, const QString &text, qreal width)
 {
-    const qreal smallest = 5.0;
-    while (QFontMetricsF(font).horizontalAdvance(text) > width && font.pointSizeF() > smallest)
-        font.setPointSizeF(font.pointSizeF() - 0.2);
+    const qreal start = font.pointSizeF();
+    const int smallest = int((start - 5.0) / 0.2); // no smaller than 5 pt
+    const auto fits = [&](int steps) {
+        font.setPointSizeF(start - 0.2 * steps);
+        return QFontMetricsF(font).horizontalAdvance(text) <= width;
+    };
+    const qreal advance = QFontMetricsF(font).horizontalAdvance(text);
+    if (advance <= width)
+        return font;
+    int steps = qBound(1, int(std::ceil(start * (1 - width / advance) / 0.2)), smallest);
+    if (fits(steps)) {
+        while (steps > 1 && fits(steps - 1))
+            --steps;
+    } else {
+        while (steps < smallest && !fits(steps + 1))
+            ++steps;
+        steps = qMin(steps + 1, smallest);
+    }
+    font.setPointSizeF(start - 0.2 * steps);
     return font;
 }
 
@@ -248,24 +278,34 @@ QRect geometryOf(const Control &c)
 
 void build(QWidget *clientArea)
 {
+    QHash<QString, QWidget *> built;
+    QHash<QString, QFont> fitted; // the fields of a row share their widest value and width
     for (const Control &c : table) {
-        QWidget *container = c.container ? clientArea->findChild<QWidget *>(QLatin1String(c.container)) : clientArea;
+        QWidget *container = c.container ? built.value(QLatin1String(c.container)) : clientArea;
         Q_ASSERT(container);
         QWidget *widget = make(c);
         widget->setObjectName(QLatin1String(c.name));
         widget->setParent(container);
         widget->setGeometry(geometryOf(c));
+        built.insert(widget->objectName(), widget);
         if (auto *label = qobject_cast<QLabel *>(widget))
             label->setFont(fittedFont(label->font(), label->text(), label->width() - 1));
+        if (auto *field = qobject_cast<QLineEdit *>(widget)) {
+            // Fitted before the text is set, so that the text is laid out once, in its own font.
+            const QString widest = widestValueOf(c.name);
+            const int width = textAreaWidth(field);
+            const QString key = widest + u'/' + QString::number(width);
+            if (!widest.isEmpty() && !fitted.contains(key))
+                fitted.insert(key, fittedFont(field->font(), widest, width));
+            if (!widest.isEmpty())
+                field->setFont(fitted.value(key));
+            field->setText(QString::fromLatin1(c.text));
+        }
     }
     for (const Accessible &a : accessibility) {
-        QWidget *control = clientArea->findChild<QWidget *>(QLatin1String(a.name));
+        QWidget *control = built.value(QLatin1String(a.name));
         control->setAccessibleName(QLatin1String(a.accessibleName));
         control->setAccessibleDescription(QLatin1String(a.description));
-    }
-    for (const auto &[name, widest] : widestValues) {
-        auto *field = clientArea->findChild<QLineEdit *>(QLatin1String(name));
-        field->setFont(fittedFont(field->font(), QLatin1String(widest), textAreaWidth(field)));
     }
 }
 
