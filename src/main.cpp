@@ -1,7 +1,7 @@
 #include "help/commandline.h"
-#include "mainwindow/artwork.h"
-#include "mainwindow/mainwindow.h"
-#include "mainwindow/qttoolkit.h"
+#include "artwork/artwork.h"
+#include "window/mainwindow.h"
+#include "window/qttoolkit.h"
 #include "rusketversion.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "windowdriver.h"
 #include "help/aboutwindow.h"
 #include "help/infotext.h"
-#include "mainwindow/picturebox.h"
-#include "mainwindow/samplelabel.h"
-#include "mainwindow/screengrabpicker.h"
+#include "widgets/picturebox.h"
+#include "widgets/samplelabel.h"
+#include "picking/screengrabpicker.h"
 #include "values/contrast.h"
 #include "values/entryreading.h"
 #include "values/rangecheck.h"
@@ -73,6 +73,19 @@ int differingPixels(const QImage &a, const QImage &b)
 Q_DECLARE_METATYPE(TypedRow)
 Q_DECLARE_METATYPE(Rgb)
 
+// The request object a stand-in portal answers from; Close withdraws it.
+class StandInRequest : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Request")
+
+public:
+    int closed = 0;
+
+public slots:
+    void Close() { ++closed; }
+};
+
 // A stand-in for the desktop portal on the test's private session bus: it takes each
 // PickColor and answers it, as the test says, when the test tells it to.
 class StandInPortal : public QObject
@@ -83,11 +96,14 @@ class StandInPortal : public QObject
 public:
     QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("standin"));
     int calls = 0;
-    bool refuse = false;
+    QDBusError::ErrorType refuse = QDBusError::NoError;
     uint response = 0;
     QList<double> color;
+    StandInRequest requests;
+    QString request;
 
-    void answer()
+    /// The Response signal, from the portal or from another connection on the bus.
+    void answer(QDBusConnection from = QDBusConnection(QStringLiteral("standin")))
     {
         QVariantMap results;
         if (!color.isEmpty()) {
@@ -97,8 +113,8 @@ public:
             rgb.endStructure();
             results[QStringLiteral("color")] = QVariant::fromValue(rgb);
         }
-        bus.send(QDBusMessage::createSignal(
-                     request, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"))
+        from.send(QDBusMessage::createSignal(
+                      request, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"))
             << response << results);
     }
 
@@ -106,18 +122,17 @@ public slots:
     QDBusObjectPath PickColor(const QString &, const QVariantMap &options, const QDBusMessage &message)
     {
         ++calls;
-        if (refuse) {
+        if (refuse != QDBusError::NoError) {
             message.setDelayedReply(true);
-            bus.send(message.createErrorReply(QDBusError::AccessDenied, QStringLiteral("not allowed")));
+            bus.send(message.createErrorReply(refuse, QStringLiteral("not allowed")));
             return {};
         }
+        bus.unregisterObject(request);
         request = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
                       .arg(message.service().mid(1).replace(u'.', u'_'), options.value("handle_token").toString());
+        bus.registerObject(request, &requests, QDBusConnection::ExportAllSlots);
         return QDBusObjectPath(request);
     }
-
-private:
-    QString request;
 };
 
 // The main window worked as a user would, every view compared after each step. The random
@@ -690,30 +705,78 @@ private slots:
             portal->response = response;
             portal->color = color;
             pickFromScreen();
-            pickFromScreen(); // refused while the first is open
             ++asked;
-            QTRY_VERIFY(portal->calls == asked && ui->window->isPickingFromScreen() && ui->toolkit.beeps == asked);
+            QTRY_COMPARE(portal->calls, asked);
+            pickFromScreen(); // asked again while the first waits: the first is withdrawn
+            ++asked;
+            QTRY_COMPARE(portal->calls, asked);
+            QVERIFY(ui->window->isPickingFromScreen());
+            QTRY_COMPARE(portal->requests.closed, asked / 2);
+            QDBusConnection other = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "other");
+            portal->answer(other); // only the portal's own answer counts
+            QTest::qWait(50);
+            QVERIFY(ui->window->isPickingFromScreen());
+            QDBusConnection::disconnectFromBus("other");
             portal->answer();
             QTRY_VERIFY(!ui->window->isPickingFromScreen());
             QCOMPARE(ui->toolkit.messages.value(0), QString::fromLatin1(message));
             VERIFY_VIEWS(*ui, after);
             ui->toolkit.messages.clear();
         }
+        QCOMPARE(ui->toolkit.beeps, 0);
 
-        // Without a portal, an X11 screen is read at device pixels, so a HiDPI screen gives its true pixel.
-        QCOMPARE(ScreenGrabPicker::devicePixel({10, 7}, {800, 600}, {1600, 1200}), QPoint(20, 14));
-        QCOMPARE(ScreenGrabPicker::devicePixel({800, 600}, {800, 600}, {1600, 1200}), QPoint(1599, 1199));
-
-        portal->refuse = true;
+        // Escape withdraws a waiting pick without a word.
         pickFromScreen();
-        QTRY_COMPARE(ui->toolkit.messages,
-            QStringList{"Pick from Screen failed: the desktop portal refused the request: not allowed."});
-        portal->bus.unregisterService(QStringLiteral("org.freedesktop.portal.Desktop"));
+        ++asked;
+        QTRY_COMPARE(portal->calls, asked);
+        QTest::keyClick(ui->window.get(), Qt::Key_Escape);
+        QVERIFY(!ui->window->isPickingFromScreen());
+        QTRY_COMPARE(portal->requests.closed, asked / 2 + 1);
+
+        // A portal that refuses, one without a colour picker (where no X11 screen can stand in),
+        // and one that leaves the bus while a pick waits.
+        for (const auto &[refusal, message] :
+            {std::pair{QDBusError::AccessDenied, "Pick from Screen failed: the desktop portal refused the request: not allowed."},
+                {QDBusError::UnknownMethod, "Pick from Screen is not available here: the desktop portal has no colour "
+                                            "picker and there is no X11 screen to read."},
+                {QDBusError::NoError,
+                    "Pick from Screen failed: the desktop portal left the session bus before it answered."}}) {
+            portal->refuse = refusal;
+            pickFromScreen();
+            if (refusal == QDBusError::NoError) {
+                QTRY_VERIFY(ui->window->isPickingFromScreen() && portal->calls == asked + 3);
+                portal->bus.unregisterService(QStringLiteral("org.freedesktop.portal.Desktop"));
+            }
+            QTRY_COMPARE(ui->toolkit.messages, QStringList{message});
+            QVERIFY(!ui->window->isPickingFromScreen());
+            ui->toolkit.messages.clear();
+        }
         pickFromScreen();
         QCOMPARE(ui->toolkit.messages.last(),
             QStringLiteral("Pick from Screen is not available here: there is no desktop portal "
                            "(org.freedesktop.portal.Desktop) and no X11 screen to read."));
         VERIFY_VIEWS(*ui, Rgb({255, 0, 128}));
+    }
+
+    void overlayPixels_data()
+    {
+        // Without a portal, an X11 screen is read at device pixels: the pointer's position on a
+        // scaled screen names its own device pixel, odd or even.
+        QTest::addColumn<qreal>("scale");
+        QTest::addColumn<int>("device");
+        for (qreal scale : {1.0, 1.5, 2.0}) {
+            for (int device : {20, 21, 31, 32, 1599}) {
+                QTest::addRow("scale %g, pixel %d", scale, device) << scale << device;
+            }
+        }
+    }
+    void overlayPixels()
+    {
+        QFETCH(qreal, scale);
+        QFETCH(int, device);
+        const QPointF logical(device / scale, (device - 7) / scale); // as the window system reports it
+        QCOMPARE(ScreenGrabPicker::devicePixel(logical, scale, {1600, 1600}), QPoint(device, device - 7));
+        QCOMPARE(ScreenGrabPicker::devicePixel({2000, -3}, scale, {1600, 1600}), QPoint(1599, 0)); // kept on the screen
     }
 
     void randomSession()

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "recordingtoolkit.h"
-#include "mainwindow/mainwindow.h"
-#include "mainwindow/picturebox.h"
+#include "window/mainwindow.h"
+#include "widgets/picturebox.h"
 
 #include <QApplication>
 #include <QLineEdit>

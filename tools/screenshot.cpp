@@ -3,8 +3,8 @@
 // --dark renders it under a dark colour scheme, --color types a colour into the byte
 // fields first, --menu gives that colour to the sample text and adds the sample page's menu
 // as the user sees it on the page.
-#include "mainwindow/mainwindow.h"
-#include "mainwindow/qttoolkit.h"
+#include "window/mainwindow.h"
+#include "window/qttoolkit.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -2,7 +2,7 @@
 //   writeicons OUTPUT_FOLDER
 // gives OUTPUT_FOLDER/hicolor/NxN/apps/rusket.png for every installed size, and
 // OUTPUT_FOLDER/hicolor/scalable/apps/rusket.svg.
-#include "mainwindow/artwork.h"
+#include "artwork/artwork.h"
 
 #include <QDir>
 #include <QFile>

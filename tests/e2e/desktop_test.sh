@@ -86,6 +86,7 @@ CASES=(
     "the edit, its message, one step  | edit redByte 300; click greenSlide 50 90; answer_box      | byteShow  | rgb(255,138,255)"
     "pick from the screen             | show_123456; click byteShow; xdotool key ctrl+shift+p sleep 1 mousemove 750 560 click 1 | byteShow | rgb(18,52,86)"
     "Escape ends a pick, nothing else | enter redByte 1; xdotool key ctrl+shift+p sleep 1 key Escape | byteShow | rgb(1,52,86)"
+    "the keys move the pick, Return takes it | enter redByte 2; xdotool mousemove 590 560 key ctrl+shift+p sleep 1 key shift+Right shift+Right Return | byteShow | rgb(18,52,86)"
     "drag, then Copy as CSS           | enter redByte 18; enter greenByte 52; enter blueByte 86; drag colShow txtVLink; sample_menu picBack 1 | clipboard | $CSS"
     "Exit ends with status 0          | click byteShow; xdotool key alt+f sleep 0.3 key x; finish | status    | 0"
     "the German locale's comma        | start $RUSKET LC_ALL=de_DE.UTF-8; enter greenByte 128     | greenPercent | 50,19608"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/toolkit.h"
+#include "window/toolkit.h"
 
 #include <QColor>
 

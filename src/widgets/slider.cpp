@@ -1,6 +1,6 @@
-#include "mainwindow/slider.h"
+#include "widgets/slider.h"
 
-#include "mainwindow/focusframe.h"
+#include "widgets/focusframe.h"
 
 Slider::Slider(QWidget *parent)
     : QScrollBar(Qt::Vertical, parent)

@@ -1,8 +1,8 @@
-#include "mainwindow/controltable.h"
+#include "window/controltable.h"
 
-#include "mainwindow/picturebox.h"
-#include "mainwindow/samplelabel.h"
-#include "mainwindow/slider.h"
+#include "widgets/picturebox.h"
+#include "widgets/samplelabel.h"
+#include "widgets/slider.h"
 #include "values/twips.h"
 
 #include <QGroupBox>

@@ -10,6 +10,8 @@
 //   - a sample part dropped on the swatch, or made current from the page's menu, writes the
 //     sliders, then updateColor(Sliders);
 //   - a confirmed colour dialog, or a colour picked from the screen, calls updateColor(Dialog).
+// Commands that act without taking the focus apply an edit still in its field first, as if
+// the field had been left (applyPendingEdit).
 // updateColor reads the source, sets writingViews, validates (showing range messages),
 // rewrites every view, clears writingViews, paints the swatch and combined texts, and
 // clears editPending. The program's own writes raise the controls' notifications at once;
@@ -30,7 +32,6 @@
 #include <optional>
 
 class AboutWindow;
-class PortalColorPicker;
 class QAction;
 struct NotationTexts;
 class QLabel;
@@ -39,6 +40,7 @@ class QMenu;
 class QScrollBar;
 class QToolButton;
 class SamplePageDragDrop;
+class ScreenPick;
 class Toolkit;
 
 class MainWindow : public QMainWindow
@@ -57,7 +59,7 @@ public:
     bool isWritingViews() const { return writingViews; }
     bool hasPendingEdit() const { return editPending; }
     AboutWindow *aboutWindow() const { return about.get(); }
-    bool isPickingFromScreen() const { return screenPickOpen; }
+    bool isPickingFromScreen() const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -134,7 +136,6 @@ private:
     bool writingViews = false;
     bool editPending = false;
     quint32 confirmedColor = 0; // packed; from the colour dialog or a pick from the screen
-    bool screenPickOpen = false;
 
     std::array<NotationField, 9> fields{};
     std::array<QScrollBar *, 3> sliders{};
@@ -149,6 +150,6 @@ private:
     QWidget *menuPart = nullptr; // the sample part whose menu is open
     std::array<QAction *, 3> contrastActions{};
     SamplePageDragDrop *dragDrop = nullptr;
-    PortalColorPicker *portal = nullptr;
+    ScreenPick *screenPick = nullptr;
     std::unique_ptr<AboutWindow> about;
 };

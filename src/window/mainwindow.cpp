@@ -1,15 +1,14 @@
-#include "mainwindow/mainwindow.h"
+#include "window/mainwindow.h"
 
-#include "mainwindow/artwork.h"
-#include "mainwindow/controltable.h"
-#include "mainwindow/picturebox.h"
-#include "mainwindow/portalcolorpicker.h"
-#include "mainwindow/screengrabpicker.h"
-#include "mainwindow/samplepagedragdrop.h"
-#include "mainwindow/toolkit.h"
-#include "tables/datafiles.h"
+#include "artwork/artwork.h"
 #include "help/aboutwindow.h"
 #include "help/infotext.h"
+#include "picking/screenpick.h"
+#include "tables/datafiles.h"
+#include "widgets/picturebox.h"
+#include "window/controltable.h"
+#include "window/samplepagedragdrop.h"
+#include "window/toolkit.h"
 #include "values/contrast.h"
 #include "values/conversions.h"
 #include "values/entryreading.h"
@@ -193,13 +192,17 @@ void MainWindow::createScreenPick()
     connect(swatch, &QWidget::customContextMenuRequested, this,
         [this, swatchMenu](QPoint pos) { swatchMenu->popup(swatch->mapToGlobal(pos)); });
 
-    portal = new PortalColorPicker(this);
-    connect(portal, &PortalColorPicker::picked, this, &MainWindow::takePickedColor);
-    connect(portal, &PortalColorPicker::cancelled, this, [this] { screenPickOpen = false; });
-    connect(portal, &PortalColorPicker::failed, this, [this](const QString &what) {
-        screenPickOpen = false;
-        toolkit.showMessage(QStringLiteral("Pick from Screen failed: %1.").arg(what));
-    });
+    // While a pick waits on the desktop portal, Escape withdraws it without a word.
+    auto *abandon = new QAction(this);
+    abandon->setObjectName(QStringLiteral("actAbandonPick"));
+    abandon->setShortcut(QKeySequence(Qt::Key_Escape));
+    abandon->setEnabled(false);
+    addAction(abandon);
+    screenPick = new ScreenPick(this);
+    connect(abandon, &QAction::triggered, screenPick, &ScreenPick::abandon);
+    connect(screenPick, &ScreenPick::waitingOnPortal, abandon, &QAction::setEnabled);
+    connect(screenPick, &ScreenPick::picked, this, &MainWindow::takePickedColor);
+    connect(screenPick, &ScreenPick::failed, this, [this](const QString &message) { toolkit.showMessage(message); });
 }
 
 void MainWindow::connectHandlers()
@@ -588,29 +591,18 @@ void MainWindow::pickColorFromDialog()
 
 void MainWindow::pickFromScreen()
 {
-    if (screenPickOpen) {
-        toolkit.beep(); // one pick at a time
-        return;
-    }
     applyPendingEdit();
+    const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
+    screenPick->start(x11 ? QStringLiteral("x11:") + QString::number(winId(), 16) : QString());
+}
 
-    if (PortalColorPicker::available()) {
-        screenPickOpen = true;
-        const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
-        portal->pick(x11 ? QStringLiteral("x11:") + QString::number(winId(), 16) : QString());
-    } else if (ScreenGrabPicker *overlay = ScreenGrabPicker::start()) {
-        screenPickOpen = true;
-        connect(overlay, &ScreenGrabPicker::picked, this, &MainWindow::takePickedColor);
-        connect(overlay, &ScreenGrabPicker::cancelled, this, [this] { screenPickOpen = false; });
-    } else {
-        toolkit.showMessage(QStringLiteral("Pick from Screen is not available here: there is no desktop portal "
-                                           "(org.freedesktop.portal.Desktop) and no X11 screen to read."));
-    }
+bool MainWindow::isPickingFromScreen() const
+{
+    return screenPick->isOpen();
 }
 
 void MainWindow::takePickedColor(Rgb color)
 {
-    screenPickOpen = false;
     confirmedColor = color.packed();
     updateColor(ColorSource::Dialog);
 }

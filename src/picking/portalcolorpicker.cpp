@@ -1,4 +1,4 @@
-#include "mainwindow/portalcolorpicker.h"
+#include "picking/portalcolorpicker.h"
 
 #include "values/conversions.h"
 
@@ -8,6 +8,7 @@
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QDBusServiceWatcher>
 
 namespace {
 
@@ -24,6 +25,19 @@ bool PortalColorPicker::available()
         && (bus->isServiceRegistered(portalService) || bus->activatableServiceNames().value().contains(portalService));
 }
 
+PortalColorPicker::PortalColorPicker(QObject *parent)
+    : QObject(parent)
+    , departure(new QDBusServiceWatcher(
+          portalService, QDBusConnection::sessionBus(), QDBusServiceWatcher::WatchForUnregistration, this))
+{
+    connect(departure, &QDBusServiceWatcher::serviceUnregistered, this, [this] {
+        if (!isWaiting())
+            return;
+        stopListening();
+        emit failed(QStringLiteral("the desktop portal left the session bus before it answered"));
+    });
+}
+
 void PortalColorPicker::pick(const QString &parentWindow)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
@@ -36,16 +50,33 @@ void PortalColorPicker::pick(const QString &parentWindow)
         portalService, portalPath, QStringLiteral("org.freedesktop.portal.Screenshot"), QStringLiteral("PickColor"));
     call << parentWindow << QVariantMap{{QStringLiteral("handle_token"), token}};
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *finished) {
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, asked = requests](QDBusPendingCallWatcher *finished) {
         finished->deleteLater();
+        if (asked != requests || !isWaiting())
+            return; // a request withdrawn since
         const QDBusPendingReply<QDBusObjectPath> reply = *finished;
-        if (reply.isError()) {
+        const QDBusError::ErrorType error = reply.isError() ? reply.error().type() : QDBusError::NoError;
+        if (error == QDBusError::UnknownInterface || error == QDBusError::UnknownMethod
+            || error == QDBusError::UnknownObject) {
+            stopListening();
+            emit unsupported();
+        } else if (reply.isError()) {
             stopListening();
             emit failed(QStringLiteral("the desktop portal refused the request: ") + reply.error().message());
         } else if (reply.value().path() != requestPath) {
             listenAt(reply.value().path()); // an older portal chose its own place to answer
         }
     });
+}
+
+void PortalColorPicker::close()
+{
+    if (!isWaiting())
+        return;
+    QDBusConnection::sessionBus().call(
+        QDBusMessage::createMethodCall(portalService, requestPath, requestInterface, QStringLiteral("Close")),
+        QDBus::NoBlock);
+    stopListening();
 }
 
 void PortalColorPicker::handleResponse(uint response, const QVariantMap &results)
@@ -68,20 +99,21 @@ void PortalColorPicker::handleResponse(uint response, const QVariantMap &results
     }
 }
 
-// Qt D-Bus connects to a bus signal only by the receiving slot's name.
+// Qt D-Bus connects to a bus signal only by the receiving slot's name. Naming the portal's
+// service makes Qt D-Bus take the signal only from whoever owns that name.
 void PortalColorPicker::listenAt(const QString &path)
 {
     stopListening();
     requestPath = path;
-    QDBusConnection::sessionBus().connect(QString(), requestPath, requestInterface, QStringLiteral("Response"), this,
-        SLOT(handleResponse(uint, QVariantMap)));
+    QDBusConnection::sessionBus().connect(portalService, requestPath, requestInterface, QStringLiteral("Response"),
+        this, SLOT(handleResponse(uint, QVariantMap)));
 }
 
 void PortalColorPicker::stopListening()
 {
     if (requestPath.isEmpty())
         return;
-    QDBusConnection::sessionBus().disconnect(QString(), requestPath, requestInterface, QStringLiteral("Response"), this,
-        SLOT(handleResponse(uint, QVariantMap)));
+    QDBusConnection::sessionBus().disconnect(portalService, requestPath, requestInterface,
+        QStringLiteral("Response"), this, SLOT(handleResponse(uint, QVariantMap)));
     requestPath.clear();
 }

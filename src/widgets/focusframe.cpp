@@ -1,4 +1,4 @@
-#include "mainwindow/focusframe.h"
+#include "widgets/focusframe.h"
 
 #include <QPainter>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "mainwindow/samplepagedragdrop.h"
+#include "window/samplepagedragdrop.h"
 
-#include "mainwindow/toolkit.h"
+#include "window/toolkit.h"
 
 #include <QCoreApplication>
 #include <QDropEvent>

@@ -1,6 +1,6 @@
-#include "mainwindow/samplelabel.h"
+#include "widgets/samplelabel.h"
 
-#include "mainwindow/focusframe.h"
+#include "widgets/focusframe.h"
 
 SampleLabel::SampleLabel(const QString &text, QWidget *parent)
     : QLabel(text, parent)

@@ -1,6 +1,6 @@
-#include "mainwindow/qttoolkit.h"
+#include "window/qttoolkit.h"
 
-#include "mainwindow/picturebox.h"
+#include "widgets/picturebox.h"
 #include "values/rgb.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "mainwindow/artwork.h"
+#include "artwork/artwork.h"
 
 #include <QIconEngine>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "mainwindow/picturebox.h"
+#include "widgets/picturebox.h"
 
-#include "mainwindow/focusframe.h"
+#include "widgets/focusframe.h"
 
 #include <QAccessibleWidget>
 

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "values/rgb.h"
+
+#include <QImage>
+#include <QList>
+#include <QWidget>
+
+// Picks a colour from an X11 screen: every screen is read once, then shown frozen over
+// everything with a crosshair, a magnified view of the pixels under the pointer and their
+// hexadecimal value. A left click, Return or Space takes the pixel; the arrow keys move the
+// pointer by one device pixel (by ten with Shift); Escape or a right click cancels. The
+// colours come from the readings taken before the overlay showed, at device pixels, so the
+// overlay never sees itself and a scaled screen gives its true pixels.
+class ScreenGrabPicker : public QWidget
+{
+    Q_OBJECT
+
+public:
+    /// Shows the overlay; nothing when this system has no screen to read.
+    static ScreenGrabPicker *start();
+
+    /// The device pixel under a logical point of a screen read at `scale` device pixels per
+    /// logical one. The pointer sits on whole device pixels, so the point times the scale is
+    /// one of them, but for rounding.
+    static QPoint devicePixel(QPointF logical, qreal scale, QSize device);
+
+signals:
+    void picked(Rgb color);
+    void cancelled();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    struct ScreenReading
+    {
+        QRect geometry; // logical, on the desktop
+        QImage pixels; // at device pixels
+        qreal scale() const { return qreal(pixels.width()) / qMax(1, geometry.width()); }
+    };
+
+    explicit ScreenGrabPicker(const QList<ScreenReading> &screens);
+    void pointAt(QPointF global);
+    void moveByDevicePixels(QPoint step);
+    QPointF pointerOnOverlay() const;
+    QColor colorUnderPointer() const;
+    void finish(bool take);
+
+    QList<ScreenReading> screens;
+    int screen = 0; // the one the pointer is on
+    QPoint pointer; // a device pixel of that screen
+    QPoint warpedTo; // where the keys last put the system pointer, in logical desktop points
+};

@@ -1,0 +1,68 @@
+#include "picking/screenpick.h"
+
+#include "picking/portalcolorpicker.h"
+#include "picking/screengrabpicker.h"
+
+namespace {
+
+QString failure(const QString &what)
+{
+    return QStringLiteral("Pick from Screen failed: %1.").arg(what);
+}
+
+} // namespace
+
+ScreenPick::ScreenPick(QObject *parent)
+    : QObject(parent)
+    , portal(new PortalColorPicker(this))
+{
+    const auto ended = [this] { emit waitingOnPortal(false); };
+    connect(portal, &PortalColorPicker::picked, this, ended);
+    connect(portal, &PortalColorPicker::cancelled, this, ended);
+    connect(portal, &PortalColorPicker::failed, this, ended);
+    connect(portal, &PortalColorPicker::unsupported, this, ended);
+    connect(portal, &PortalColorPicker::picked, this, &ScreenPick::picked);
+    connect(portal, &PortalColorPicker::failed, this, [this](const QString &what) { emit failed(failure(what)); });
+    connect(portal, &PortalColorPicker::unsupported, this, [this] {
+        startOverlay(QStringLiteral("Pick from Screen is not available here: the desktop portal has no colour "
+                                    "picker and there is no X11 screen to read."));
+    });
+}
+
+void ScreenPick::start(const QString &parentWindow)
+{
+    if (overlayOpen)
+        return; // the overlay holds the keyboard and the mouse until it closes
+    portal->close();
+    if (PortalColorPicker::available()) {
+        portal->pick(parentWindow);
+        emit waitingOnPortal(true);
+    }
+    else
+        startOverlay(QStringLiteral("Pick from Screen is not available here: there is no desktop portal "
+                                    "(org.freedesktop.portal.Desktop) and no X11 screen to read."));
+}
+
+void ScreenPick::abandon()
+{
+    portal->close();
+    emit waitingOnPortal(false);
+}
+
+bool ScreenPick::isWaitingOnPortal() const
+{
+    return portal->isWaiting();
+}
+
+void ScreenPick::startOverlay(const QString &whyNotAvailable)
+{
+    ScreenGrabPicker *overlay = ScreenGrabPicker::start();
+    if (!overlay)
+        return emit failed(whyNotAvailable);
+    overlayOpen = true;
+    connect(overlay, &ScreenGrabPicker::picked, this, [this](Rgb color) {
+        overlayOpen = false;
+        emit picked(color);
+    });
+    connect(overlay, &ScreenGrabPicker::cancelled, this, [this] { overlayOpen = false; });
+}
