@@ -1,3 +1,4 @@
+#include "css/conversion.h"
 #include "help/commandline.h"
 #include "artwork/artwork.h"
 #include "window/mainwindow.h"
@@ -25,6 +26,8 @@ int main(int argc, char *argv[])
         arguments.append(QString::fromLocal8Bit(argv[i]));
     if (const std::optional<CommandLineReply> reply
         = replyBeforeWindowSystem(arguments, QProcessEnvironment::systemEnvironment())) {
+        if (reply->convertStandardInput)
+            return Conversion::convertLines(stdin, stdout, stderr, reply->format);
         print(*reply);
         return reply->exitStatus;
     }
@@ -46,6 +49,8 @@ int main(int argc, char *argv[])
         toolkit.showMessage(report);
         return 1;
     }
+    if (const std::optional<Rgb> color = startColor(QApplication::arguments()))
+        window.takeColor(*color);
     window.show();
     // The icon follows the window's first appearance instead of holding it up.
     QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(Artwork::appIcon()); });

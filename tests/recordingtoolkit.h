@@ -3,6 +3,7 @@
 #include "window/toolkit.h"
 
 #include <QApplication>
+#include <QColor>
 #include <QDropEvent>
 #include <QList>
 #include <QMimeData>
@@ -34,6 +35,7 @@ public:
         clipboard = clipboardFails ? clipboard : text;
         return !clipboardFails;
     }
+    QString clipboardText() const override { return clipboard; }
     QString programFolder() const override { return folder; }
     /// Like a real drag: the drop reaches the topmost widget under `dropAt` in `dropWindow`
     /// that accepts drops, before the drag returns. Without a drop window, nothing takes it.
@@ -41,6 +43,8 @@ public:
     {
         std::unique_ptr<QMimeData> owned(data);
         dragSources.append(source);
+        dragText = data->text();
+        dragColor = qvariant_cast<QColor>(data->colorData());
         QWidget *target = dropWindow ? dropWindow->childAt(dropAt) : nullptr;
         while (target && !target->acceptDrops())
             target = target->parentWidget();
@@ -62,6 +66,8 @@ public:
     bool clipboardFails = false;
     QString folder = QStringLiteral(RUSKET_DATA_DIR);
     QList<QWidget *> dragSources;
+    QString dragText; // what the last drag carried for other programs
+    QColor dragColor;
     QPointer<QWidget> dropWindow;
     QPoint dropAt;
 };

@@ -1,10 +1,12 @@
 #include "windowdriver.h"
+#include "css/cssformats.h"
 #include "help/aboutwindow.h"
 #include "help/infotext.h"
 #include "widgets/picturebox.h"
 #include "widgets/samplelabel.h"
 #include "picking/screengrabpicker.h"
 #include "values/contrast.h"
+#include "values/conversions.h"
 #include "values/entryreading.h"
 #include "values/rangecheck.h"
 
@@ -55,14 +57,14 @@ struct TypedRow
     bool inGerman = false;
 };
 
-// How many pixels differ by more than anti-aliasing would.
+// How many pixels differ by more than rounding would.
 int differingPixels(const QImage &a, const QImage &b)
 {
     int differing = 0;
     for (int y = 0; y < a.height(); ++y) {
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            differing += qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q)) > 48;
+            differing += qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q)) > 8;
         }
     }
     return differing;
@@ -166,12 +168,21 @@ class WindowTest : public QObject
         QTest::mouseRelease(ui->control(part), Qt::RightButton, Qt::NoModifier, QPoint(5, 5));
         return qobject_cast<QMenu *>(QApplication::activePopupWidget());
     }
+    void dropText(const QString &text)
+    {
+        QMimeData data;
+        data.setText(text);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(ui->control("colShow"), &enter);
+        QApplication::sendEvent(ui->control("colShow"), &drop);
+    }
     void trigger(const char *action) { ui->window->findChild<QAction *>(QLatin1String(action))->trigger(); }
     void wheel(QWidget *widget, int delta)
     {
         const QPointF at = widget->rect().center();
-        QWheelEvent event(at, widget->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-            false);
+        QWheelEvent event(
+            at, widget->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(widget, &event);
     }
     QPoint lowerTrack(const QScrollBar *slider) { return {slider->width() / 2, slider->height() * 3 / 4}; }
@@ -202,7 +213,8 @@ class WindowTest : public QObject
         ui->type(name, text); // the click into the field applies an edit left in another
         Rgb color = ui->color();
         const double read = readLenientDecimal(text);
-        const int corrected = checkRange(makeWhole(field == 2 ? toSinglePrecision(read) : read), ColorSource::Byte).value;
+        const int corrected
+            = checkRange(makeWhole(field == 2 ? toSinglePrecision(read) : read), ColorSource::Byte).value;
         if (field < 3 && random.bounded(4) == 0) {
             typed = Typed{field, text, corrected};
             return QStringLiteral("type '%1' into %2, stay").arg(text, QLatin1String(name));
@@ -380,8 +392,8 @@ private slots:
             {"wheel", [&] { wheel(ui->slider("blueSlide"), -120); }, {255, 0, 131}, defaults},
             {"drag", [&] { ui->drag(ui->control("colShow"), ui->control("txtLink")); }, {255, 0, 128},
                 {defaults.back, defaults.text, {255, 0, 128}, defaults.vlink}},
-            {"menu", [&] { openSampleMenu("txtText")->findChild<QAction *>("mnuEditApply")->trigger(); },
-                {255, 0, 128}, {defaults.back, {255, 0, 128}, defaults.link, defaults.vlink}},
+            {"menu", [&] { openSampleMenu("txtText")->findChild<QAction *>("mnuEditApply")->trigger(); }, {255, 0, 128},
+                {defaults.back, {255, 0, 128}, defaults.link, defaults.vlink}},
             {"toggle", [&] { ui->toggle("chkNetscape")->click(); }, {255, 0, 153}, defaults},
             {"dialog", [&] { ui->control<QPushButton>("cmdPickColor")->click(); }, {255, 0, 128}, defaults},
             {"pick", [&] { pickFromScreen(); }, {255, 0, 128}, defaults},
@@ -389,10 +401,11 @@ private slots:
         for (const auto &[command, run, after, samples] : commands) {
             trigger("mnuEditSetDef");
             ui->setColor({0, 0, 128});
-            ui->type("redByte", "300");
+            const bool percent = qstrcmp(command, "pick") == 0; // any notation field's edit counts
+            ui->type(percent ? "redPercent" : "redByte", percent ? "200" : "300");
             ui->toolkit.messages.clear();
             run();
-            QVERIFY2(ui->toolkit.messages.value(0) == below + "255", command);
+            QVERIFY2(ui->toolkit.messages.value(0) == below + (percent ? "100" : "255"), command);
             if (QWidget *menu = QApplication::activePopupWidget())
                 menu->close();
             VERIFY_VIEWS(*ui, after);
@@ -482,14 +495,74 @@ private slots:
         VERIFY_VIEWS(*ui, Rgb({99, 128, 128}));
     }
 
+    void swatchSpeaksCss()
+    {
+        // The swatch's menu, by the right button or Shift+F10; Copy as shows what it copies.
+        ui->setColor({255, 128, 0});
+        ui->type("redByte", "18"); // an edit in progress counts as the menu opens
+        while (QApplication::focusWidget() != ui->control("colShow"))
+            ui->tab();
+        QTest::keyClick(ui->control("colShow"), Qt::Key_F10, Qt::ShiftModifier);
+        QMenu *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu && menu->actions().size() == 3 && menu->actions()[1]->text() == "Paste Color");
+        QStringList shown, copies;
+        for (QAction *copy : menu->actions()[2]->menu()->actions())
+            shown.append(copy->text());
+        for (CssFormat format : CssFormats::all)
+            copies.append(QLatin1String(CssFormats::nameOf(format)) + u'\t' + CssFormats::write({18, 128, 0}, format));
+        QCOMPARE(shown, copies);
+        menu->actions()[2]->menu()->actions()[7]->trigger();
+        QCOMPARE(ui->toolkit.clipboard, CssFormats::write({18, 128, 0}, CssFormat::Oklch));
+        menu->close();
+        QTest::keyClick(ui->control("colShow"), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(ui->toolkit.clipboard, QStringLiteral("#128000"));
+
+        // Paste, a drop from an editor, a pasted notation field and the name field read CSS.
+        const std::tuple<const char *, std::function<void()>, Rgb> reads[] = {
+            {"paste", [&] { QTest::keyClick(ui->control("colShow"), Qt::Key_V, Qt::ControlModifier); }, {255, 128, 0}},
+            {"drop", [&] { dropText("hsl(120 100% 25%)"); }, {0, 128, 0}},
+            {"hex field",
+                [&] {
+                    ui->type("redHex", "#FF8000");
+                    ui->tab();
+                },
+                {255, 128, 0}},
+            {"byte field",
+                [&] {
+                    ui->type("blueByte", "rgb(1 2 3)");
+                    ui->tab();
+                },
+                {1, 2, 3}},
+            {"name field",
+                [&] {
+                    ui->type("txtRgbName", "oklch(0.6 0.1 200)");
+                    ui->tab();
+                },
+                {13, 146, 152}},
+            {"not CSS",
+                [&] {
+                    ui->type("redHex", "#FG");
+                    ui->tab();
+                },
+                {quint8(hexToByte("#FG")), 146, 152}},
+        };
+        ui->toolkit.clipboard = QStringLiteral(" #ff8000 ");
+        for (const auto &[how, read, after] : reads) {
+            read();
+            QVERIFY2(ui->toolkit.messages.isEmpty(), how);
+            VERIFY_VIEWS(*ui, after);
+        }
+        ui->drag(ui->control("colShow"), ui->control("txtLink")); // inside Rusket, a drop as ever
+        const QColor current(ui->color().red, ui->color().green, ui->color().blue);
+        QVERIFY(ui->toolkit.dragText == current.name() && ui->toolkit.dragColor == current);
+        ui->toolkit.clipboard = QStringLiteral("grean");
+        ui->window->findChild<QAction *>(QStringLiteral("actPasteColor"))->trigger();
+        QCOMPARE(ui->toolkit.messages, QStringList{"This is no colour: unknown colour name 'grean'."});
+        VERIFY_VIEWS(*ui, Rgb({quint8(hexToByte("#FG")), 146, 152}));
+    }
+
     void sampleMenu()
     {
-        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
-        QApplication::sendEvent(ui->control("colShow"), &rightClick);
-        auto *swatchMenu = qobject_cast<QMenu *>(QApplication::activePopupWidget()); // the swatch's own menu
-        QVERIFY(
-            swatchMenu && swatchMenu->actions().size() == 1 && swatchMenu->actions()[0]->text() == "Pick from Screen");
-        swatchMenu->close();
         QStringList entries;
         QMenu *menu = openSampleMenu("picBack");
         for (QAction *action : menu->actions())
@@ -736,9 +809,11 @@ private slots:
         // A portal that refuses, one without a colour picker (where no X11 screen can stand in),
         // and one that leaves the bus while a pick waits.
         for (const auto &[refusal, message] :
-            {std::pair{QDBusError::AccessDenied, "Pick from Screen failed: the desktop portal refused the request: not allowed."},
-                {QDBusError::UnknownMethod, "Pick from Screen is not available here: the desktop portal has no colour "
-                                            "picker and there is no X11 screen to read."},
+            {std::pair{QDBusError::AccessDenied,
+                 "Pick from Screen failed: the desktop portal refused the request: not allowed."},
+                {QDBusError::UnknownMethod,
+                    "Pick from Screen is not available here: the desktop portal has no colour "
+                    "picker and there is no X11 screen to read."},
                 {QDBusError::NoError,
                     "Pick from Screen failed: the desktop portal left the session bus before it answered."}}) {
             portal->refuse = refusal;

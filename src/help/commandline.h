@@ -1,5 +1,7 @@
 #pragma once
 
+#include "css/cssformats.h"
+
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
@@ -11,13 +13,33 @@ struct CommandLineReply
     int exitStatus = 0;
     QString standardOutput;
     QString standardError;
+    bool convertStandardInput = false; // then the colours come one a line, in this format
+    std::optional<CssFormat> format;
+
+    static CommandLineReply output(const QString &text)
+    {
+        CommandLineReply reply;
+        reply.standardOutput = text;
+        return reply;
+    }
+    static CommandLineReply error(int status, const QString &text)
+    {
+        CommandLineReply reply;
+        reply.exitStatus = status;
+        reply.standardError = text;
+        return reply;
+    }
 };
 
-/// Before any window-system connection (the program's own name first): the reply to --help or
-/// --version, or, when no display can be reached, how to run the program without one. Nothing
-/// when the application object may be built; it takes Qt's own options (-style, -geometry, ...).
+/// Before any window-system connection (the program's own name first): the reply to --help,
+/// --version, --convert or a refused --color, or, when no display can be reached, how to run
+/// the program without one. Nothing when the application object may be built; it takes Qt's
+/// own options (-style, -geometry, ...).
 std::optional<CommandLineReply> replyBeforeWindowSystem(
     const QStringList &arguments, const QProcessEnvironment &environment);
 
 /// After Qt has taken its own options: whatever is left must be the program's own.
 std::optional<CommandLineReply> replyToCommandLine(const QStringList &arguments);
+
+/// The colour --color asks the window to start with.
+std::optional<Rgb> startColor(const QStringList &arguments);

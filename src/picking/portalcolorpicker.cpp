@@ -50,23 +50,24 @@ void PortalColorPicker::pick(const QString &parentWindow)
         portalService, portalPath, QStringLiteral("org.freedesktop.portal.Screenshot"), QStringLiteral("PickColor"));
     call << parentWindow << QVariantMap{{QStringLiteral("handle_token"), token}};
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, asked = requests](QDBusPendingCallWatcher *finished) {
-        finished->deleteLater();
-        if (asked != requests || !isWaiting())
-            return; // a request withdrawn since
-        const QDBusPendingReply<QDBusObjectPath> reply = *finished;
-        const QDBusError::ErrorType error = reply.isError() ? reply.error().type() : QDBusError::NoError;
-        if (error == QDBusError::UnknownInterface || error == QDBusError::UnknownMethod
-            || error == QDBusError::UnknownObject) {
-            stopListening();
-            emit unsupported();
-        } else if (reply.isError()) {
-            stopListening();
-            emit failed(QStringLiteral("the desktop portal refused the request: ") + reply.error().message());
-        } else if (reply.value().path() != requestPath) {
-            listenAt(reply.value().path()); // an older portal chose its own place to answer
-        }
-    });
+    connect(
+        watcher, &QDBusPendingCallWatcher::finished, this, [this, asked = requests](QDBusPendingCallWatcher *finished) {
+            finished->deleteLater();
+            if (asked != requests || !isWaiting())
+                return; // a request withdrawn since
+            const QDBusPendingReply<QDBusObjectPath> reply = *finished;
+            const QDBusError::ErrorType error = reply.isError() ? reply.error().type() : QDBusError::NoError;
+            if (error == QDBusError::UnknownInterface || error == QDBusError::UnknownMethod
+                || error == QDBusError::UnknownObject) {
+                stopListening();
+                emit unsupported();
+            } else if (reply.isError()) {
+                stopListening();
+                emit failed(QStringLiteral("the desktop portal refused the request: ") + reply.error().message());
+            } else if (reply.value().path() != requestPath) {
+                listenAt(reply.value().path()); // an older portal chose its own place to answer
+            }
+        });
 }
 
 void PortalColorPicker::close()
@@ -113,7 +114,7 @@ void PortalColorPicker::stopListening()
 {
     if (requestPath.isEmpty())
         return;
-    QDBusConnection::sessionBus().disconnect(portalService, requestPath, requestInterface,
-        QStringLiteral("Response"), this, SLOT(handleResponse(uint, QVariantMap)));
+    QDBusConnection::sessionBus().disconnect(portalService, requestPath, requestInterface, QStringLiteral("Response"),
+        this, SLOT(handleResponse(uint, QVariantMap)));
     requestPath.clear();
 }

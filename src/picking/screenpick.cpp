@@ -37,8 +37,7 @@ void ScreenPick::start(const QString &parentWindow)
     if (PortalColorPicker::available()) {
         portal->pick(parentWindow);
         emit waitingOnPortal(true);
-    }
-    else
+    } else
         startOverlay(QStringLiteral("Pick from Screen is not available here: there is no desktop portal "
                                     "(org.freedesktop.portal.Desktop) and no X11 screen to read."));
 }

@@ -55,19 +55,19 @@ const Control table[] = {
     {Picture,       "colShow",      nullptr,       3360, 1200,  375, 1692},
     {Frame,         "rgbSetSpace",  nullptr,       3840,  120, 1215, 3972, "RGB"},
 
-    {Field,         "redByte",      "rgbByte",      120,  240,  375,  285, "0"},
-    {Field,         "greenByte",    "rgbByte",      480,  240,  375,  285, "0"},
-    {Field,         "blueByte",     "rgbByte",      840,  240,  375,  285, "0"},
+    {Field,         "redByte",      "rgbByte",      120,  240,  375,  285},
+    {Field,         "greenByte",    "rgbByte",      480,  240,  375,  285},
+    {Field,         "blueByte",     "rgbByte",      840,  240,  375,  285},
     {ReadOnlyField, "byteShow",     "rgbByte",     1320,  240, 1695,  285},
 
-    {Field,         "redPercent",   "rgbPercent",   120,  240,  375,  285, "0"},
-    {Field,         "greenPercent", "rgbPercent",   480,  240,  375,  285, "0"},
-    {Field,         "bluePercent",  "rgbPercent",   840,  240,  375,  285, "0"},
+    {Field,         "redPercent",   "rgbPercent",   120,  240,  375,  285},
+    {Field,         "greenPercent", "rgbPercent",   480,  240,  375,  285},
+    {Field,         "bluePercent",  "rgbPercent",   840,  240,  375,  285},
     {ReadOnlyField, "percentShow",  "rgbPercent",  1320,  240, 1695,  285},
 
-    {WhiteField,    "redHex",       "rgbHex",       120,  240,  375,  285, "0"},
-    {WhiteField,    "greenHex",     "rgbHex",       480,  240,  375,  285, "0"},
-    {WhiteField,    "blueHex",      "rgbHex",       840,  240,  375,  285, "0"},
+    {WhiteField,    "redHex",       "rgbHex",       120,  240,  375,  285},
+    {WhiteField,    "greenHex",     "rgbHex",       480,  240,  375,  285},
+    {WhiteField,    "blueHex",      "rgbHex",       840,  240,  375,  285},
     {ReadOnlyField, "hexShow",      "rgbHex",      1320,  240, 1695,  285},
 
     {Field,         "txtRgbName",   "rgbName",      120,  240, 1332,  288},
@@ -291,7 +291,7 @@ void build(QWidget *clientArea)
         if (auto *label = qobject_cast<QLabel *>(widget))
             label->setFont(fittedFont(label->font(), label->text(), label->width() - 1));
         if (auto *field = qobject_cast<QLineEdit *>(widget)) {
-            // Fitted before the text is set, so that the text is laid out once, in its own font.
+            // Fitted before the first synchronisation writes the text, so that it is laid out once.
             const QString widest = widestValueOf(c.name);
             const int width = textAreaWidth(field);
             const QString key = widest + u'/' + QString::number(width);
@@ -299,7 +299,6 @@ void build(QWidget *clientArea)
                 fitted.insert(key, fittedFont(field->font(), widest, width));
             if (!widest.isEmpty())
                 field->setFont(fitted.value(key));
-            field->setText(QString::fromLatin1(c.text));
         }
     }
     for (const Accessible &a : accessibility) {

@@ -1,6 +1,8 @@
 #include "window/mainwindow.h"
 
 #include "artwork/artwork.h"
+#include "css/cssformats.h"
+#include "css/csscolorreader.h"
 #include "help/aboutwindow.h"
 #include "help/infotext.h"
 #include "picking/screenpick.h"
@@ -20,6 +22,10 @@
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QRegularExpression>
+#include <QShortcut>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -186,11 +192,7 @@ void MainWindow::createScreenPick()
     pick->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     connect(pick, &QAction::triggered, this, &MainWindow::pickFromScreen);
     addAction(pick); // the shortcut works anywhere in the window
-    auto *swatchMenu = new QMenu(this);
-    swatchMenu->addAction(pick);
-    swatch->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(swatch, &QWidget::customContextMenuRequested, this,
-        [this, swatchMenu](QPoint pos) { swatchMenu->popup(swatch->mapToGlobal(pos)); });
+    createSwatchMenu(pick);
 
     // While a pick waits on the desktop portal, Escape withdraws it without a word.
     auto *abandon = new QAction(this);
@@ -201,8 +203,41 @@ void MainWindow::createScreenPick()
     screenPick = new ScreenPick(this);
     connect(abandon, &QAction::triggered, screenPick, &ScreenPick::abandon);
     connect(screenPick, &ScreenPick::waitingOnPortal, abandon, &QAction::setEnabled);
-    connect(screenPick, &ScreenPick::picked, this, &MainWindow::takePickedColor);
+    connect(screenPick, &ScreenPick::picked, this, &MainWindow::takeColor);
     connect(screenPick, &ScreenPick::failed, this, [this](const QString &message) { toolkit.showMessage(message); });
+}
+
+void MainWindow::createSwatchMenu(QAction *pick)
+{
+    swatchMenu = new QMenu(this);
+    swatchMenu->setObjectName(QStringLiteral("mnuSwatch"));
+    swatchMenu->addAction(pick);
+    QAction *paste = swatchMenu->addAction(QStringLiteral("Paste Color"), this, &MainWindow::pasteColor);
+    paste->setObjectName(QStringLiteral("actPasteColor"));
+    // Ctrl+V pastes a colour where the focus is in no text field; a field takes it itself.
+    auto *pasteKey = new QShortcut(QKeySequence::Paste, this);
+    connect(pasteKey, &QShortcut::activated, this, [this] {
+        if (!qobject_cast<QLineEdit *>(focusWidget()))
+            pasteColor();
+    });
+    QMenu *copyAs = swatchMenu->addMenu(QStringLiteral("Copy as"));
+    copyAs->setObjectName(QStringLiteral("mnuCopyAs"));
+    for (CssFormat format : CssFormats::all) {
+        QAction *copy = copyAs->addAction(QString());
+        copy->setObjectName(QStringLiteral("actCopyAs-") + QLatin1String(CssFormats::nameOf(format)));
+        connect(copy, &QAction::triggered, this,
+            [this, format] { copyToClipboard(CssFormats::write(sliderColor(), format)); });
+    }
+    // Each entry shows what it copies, for the colour current as the menu opens.
+    connect(swatchMenu, &QMenu::aboutToShow, this, [this, copyAs] {
+        applyPendingEdit();
+        for (int i = 0; i < int(CssFormats::all.size()); ++i) {
+            const QString text = CssFormats::write(sliderColor(), CssFormats::all[i]);
+            QAction *copy = copyAs->actions().at(i);
+            copy->setText(QLatin1String(CssFormats::nameOf(CssFormats::all[i])) + u'\t' + text);
+            copy->setEnabled(!text.isEmpty());
+        }
+    });
 }
 
 void MainWindow::connectHandlers()
@@ -223,7 +258,8 @@ void MainWindow::connectHandlers()
         &MainWindow::pickColorFromDialog);
 
     dragDrop = new SamplePageDragDrop(toolkit, this);
-    dragDrop->attach(swatch, false);
+    dragDrop->attach(swatch, true, true);
+    swatch->installEventFilter(this);
     for (const SamplePart &part : sampleParts)
         dragDrop->attach(part.control, true);
     connect(dragDrop, &SamplePageDragDrop::dropped, this, [this](QWidget *dragged, QWidget *target) {
@@ -235,7 +271,19 @@ void MainWindow::connectHandlers()
                 colorSamplePart(part, dragged);
         }
     });
-    connect(dragDrop, &SamplePageDragDrop::dragStarting, this, &MainWindow::applyPendingEdit);
+    connect(dragDrop, &SamplePageDragDrop::dragStarting, this, [this](QWidget *dragged, QMimeData *data) {
+        applyPendingEdit();
+        if (dragged != swatch)
+            return;
+        // Out of the window, the swatch carries its colour as text and as a colour.
+        const Rgb current = sliderColor();
+        data->setText(CssFormats::write(current, CssFormat::Hex));
+        data->setColorData(colorOf(current));
+    });
+    connect(dragDrop, &SamplePageDragDrop::textDropped, this, [this](QWidget *, const QString &text) {
+        applyPendingEdit();
+        takeCssText(text);
+    });
     connect(dragDrop, &SamplePageDragDrop::contextMenuRequested, this, &MainWindow::showSampleMenu);
     connect(sampleMenu, &QMenu::aboutToShow, this, &MainWindow::showContrastLines);
 }
@@ -256,6 +304,10 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             if (auto *text = qobject_cast<QLineEdit *>(watched))
                 text->setCursorPosition(0); // a field left shows its beginning
         }
+    } else if (event->type() == QEvent::KeyPress && watched == swatch
+        && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)) {
+        copyToClipboard(CssFormats::write(sliderColor(), CssFormat::Hex));
+        return true;
     } else if (event->type() == QEvent::Wheel) {
         applyPendingEdit(); // the wheel moves a slider without taking the focus
     }
@@ -327,9 +379,12 @@ std::array<double, 3> MainWindow::readColor(ColorSource source) const
     case ColorSource::Percent:
     case ColorSource::Hex: return readNotation(source);
     case ColorSource::Name: {
-        // A text that names no colour keeps the current one.
+        // A text that names no colour keeps the current one, unless it is a CSS colour.
         Rgb color = sliderColor();
-        names.findColorByName(nameField->text(), color);
+        if (!names.findColorByName(nameField->text(), color)) {
+            const CssReading reading = readCssColor(nameField->text().trimmed());
+            color = reading.ok ? reading.bytes : color;
+        }
         return componentsOf(color);
     }
     case ColorSource::Dialog: return componentsOf(Rgb::fromPacked(confirmedColor));
@@ -408,8 +463,17 @@ void MainWindow::markFieldEdited()
 
 void MainWindow::applyFieldEdit(const NotationField &field)
 {
-    if (!writingViews && editPending)
-        updateColor(field.notation);
+    if (writingViews || !editPending)
+        return;
+    // A CSS colour pasted into any notation field sets the whole colour.
+    const QString text = field.edit->text().trimmed();
+    static const QRegularExpression functional(QStringLiteral("^[a-zA-Z-]+\\("));
+    if (text.startsWith(u'#') || functional.match(text).hasMatch()) {
+        const CssReading reading = readCssColor(text);
+        if (reading.ok)
+            return takeColor(reading.bytes);
+    }
+    updateColor(field.notation);
 }
 
 bool MainWindow::applyPendingEdit()
@@ -533,7 +597,7 @@ void MainWindow::takeSampleColor(QWidget *dragged)
 void MainWindow::showSampleMenu(QWidget *part, QPoint globalPos)
 {
     menuPart = part;
-    sampleMenu->popup(globalPos);
+    (part == swatch ? swatchMenu : sampleMenu)->popup(globalPos);
 }
 
 void MainWindow::showContrastLines()
@@ -601,7 +665,21 @@ bool MainWindow::isPickingFromScreen() const
     return screenPick->isOpen();
 }
 
-void MainWindow::takePickedColor(Rgb color)
+void MainWindow::pasteColor()
+{
+    applyPendingEdit();
+    takeCssText(toolkit.clipboardText());
+}
+
+void MainWindow::takeCssText(const QString &text)
+{
+    const CssReading reading = readCssColor(text.trimmed());
+    if (!reading.ok)
+        return toolkit.showMessage(QStringLiteral("This is no colour: %1.").arg(reading.reason));
+    takeColor(reading.bytes);
+}
+
+void MainWindow::takeColor(Rgb color)
 {
     confirmedColor = color.packed();
     updateColor(ColorSource::Dialog);

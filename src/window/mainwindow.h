@@ -55,6 +55,9 @@ public:
     /// A data file that cannot be read stops it and is returned.
     std::optional<LoadError> loadData();
 
+    /// Makes the colour current, as a colour confirmed in the colour dialog does.
+    void takeColor(Rgb color);
+
     SampleColors sampleColors() const;
     bool isWritingViews() const { return writingViews; }
     bool hasPendingEdit() const { return editPending; }
@@ -86,6 +89,7 @@ private:
     void findControls();
     void createMenus();
     void createScreenPick();
+    void createSwatchMenu(QAction *pick);
     void connectHandlers();
 
     void updateColor(ColorSource source);
@@ -124,7 +128,8 @@ private:
     void copyToClipboard(const QString &text);
     void exitProgram();
     void pickFromScreen();
-    void takePickedColor(Rgb color);
+    void pasteColor();
+    void takeCssText(const QString &text);
     void showInfo();
     void showAbout();
 
@@ -147,6 +152,7 @@ private:
     QWidget *swatch = nullptr;
     QToolButton *lockToggle = nullptr;
     QMenu *sampleMenu = nullptr;
+    QMenu *swatchMenu = nullptr;
     QWidget *menuPart = nullptr; // the sample part whose menu is open
     std::array<QAction *, 3> contrastActions{};
     SamplePageDragDrop *dragDrop = nullptr;

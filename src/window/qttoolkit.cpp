@@ -60,6 +60,12 @@ ColorDialogResult QtToolkit::pickColor()
     return {DialogOutcome::Confirmed, color.packed(), 0, {}};
 }
 
+QString QtToolkit::clipboardText() const
+{
+    const QClipboard *clipboard = QGuiApplication::clipboard();
+    return clipboard ? clipboard->text() : QString();
+}
+
 bool QtToolkit::setClipboardText(const QString &text)
 {
     QClipboard *clipboard = QGuiApplication::clipboard();

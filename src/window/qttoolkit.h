@@ -12,6 +12,7 @@ public:
     void beep() override;
     ColorDialogResult pickColor() override;
     bool setClipboardText(const QString &text) override;
+    QString clipboardText() const override;
     QString programFolder() const override;
     void startDrag(QWidget *source, QMimeData *data) override;
 

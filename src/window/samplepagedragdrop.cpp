@@ -2,6 +2,7 @@
 
 #include "window/toolkit.h"
 
+#include <QColor>
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QKeyEvent>
@@ -25,13 +26,15 @@ SamplePageDragDrop::SamplePageDragDrop(Toolkit &toolkit, QObject *parent)
     , toolkit(toolkit)
 { }
 
-void SamplePageDragDrop::attach(QWidget *control, bool contextMenu)
+void SamplePageDragDrop::attach(QWidget *control, bool contextMenu, bool takesText)
 {
     control->setAcceptDrops(true);
     control->installEventFilter(this);
     attached.append(control);
     if (contextMenu)
         withContextMenu.append(control);
+    if (takesText)
+        takingText.append(control);
 }
 
 QMimeData *SamplePageDragDrop::dragData(const QWidget *control)
@@ -47,6 +50,15 @@ QString SamplePageDragDrop::draggedName(const QMimeData *data)
     if (!payload.startsWith(processTag()))
         return {};
     return QString::fromUtf8(payload.mid(processTag().size()));
+}
+
+QString SamplePageDragDrop::foreignText(const QWidget *target, const QMimeData *data) const
+{
+    if (!data || !takingText.contains(target) || data->hasFormat(mimeType))
+        return {};
+    if (data->hasColor())
+        return qvariant_cast<QColor>(data->colorData()).name();
+    return data->hasText() ? data->text() : QString();
 }
 
 QWidget *SamplePageDragDrop::attachedNamed(const QString &name) const
@@ -65,12 +77,14 @@ bool SamplePageDragDrop::eventFilter(QObject *watched, QEvent *event)
         return false;
 
     switch (event->type()) {
-    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonPress: {
         if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
             return false;
-        emit dragStarting(control);
-        toolkit.startDrag(control, dragData(control));
+        QMimeData *data = dragData(control);
+        emit dragStarting(control, data);
+        toolkit.startDrag(control, data);
         return true;
+    }
     case QEvent::MouseButtonRelease: {
         auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() != Qt::RightButton || !withContextMenu.contains(control))
@@ -91,7 +105,7 @@ bool SamplePageDragDrop::eventFilter(QObject *watched, QEvent *event)
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto *drag = static_cast<QDropEvent *>(event);
-        if (attachedNamed(draggedName(drag->mimeData())))
+        if (attachedNamed(draggedName(drag->mimeData())) || !foreignText(control, drag->mimeData()).isEmpty())
             drag->acceptProposedAction();
         else
             drag->ignore();
@@ -100,12 +114,16 @@ bool SamplePageDragDrop::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Drop: {
         auto *drop = static_cast<QDropEvent *>(event);
         QWidget *dragged = attachedNamed(draggedName(drop->mimeData()));
-        if (!dragged) {
+        const QString text = dragged ? QString() : foreignText(control, drop->mimeData());
+        if (!dragged && text.isEmpty()) {
             drop->ignore();
             return true;
         }
         drop->acceptProposedAction();
-        emit dropped(dragged, control);
+        if (dragged)
+            emit dropped(dragged, control);
+        else
+            emit textDropped(control, text);
         return true;
     }
     default: return false;

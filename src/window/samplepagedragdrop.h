@@ -8,9 +8,10 @@ class QMimeData;
 class QWidget;
 class Toolkit;
 
-// Drag and drop between the swatch and the sample page's parts, and the page's menu (a
-// right-button release, the Menu key or Shift+F10), for any number of controls: one rule for all of them. The dragged
-// control is named in data private to this process, so drags from other programs are ignored.
+// Drag and drop between the swatch and the sample page's parts, and their menus (a right-button
+// release, the Menu key or Shift+F10), for any number of controls: one rule for all of them. The
+// dragged control is named in data private to this process, so another program's drag can only
+// bring text or a colour, and only to a control that takes them.
 class SamplePageDragDrop : public QObject
 {
     Q_OBJECT
@@ -19,8 +20,9 @@ public:
     SamplePageDragDrop(Toolkit &toolkit, QObject *parent = nullptr);
 
     /// Makes the control a drag source and a drop target; with `contextMenu`, a right-button
-    /// release over it is reported too.
-    void attach(QWidget *control, bool contextMenu);
+    /// release over it is reported too; with `takesText`, text or a colour dragged from
+    /// elsewhere may be dropped on it.
+    void attach(QWidget *control, bool contextMenu, bool takesText = false);
 
     /// What a drag of this control carries.
     static QMimeData *dragData(const QWidget *control);
@@ -29,8 +31,11 @@ public:
     static QString draggedName(const QMimeData *data);
 
 signals:
-    void dragStarting(QWidget *dragged);
+    /// Before the drag starts; what it carries may be added to.
+    void dragStarting(QWidget *dragged, QMimeData *data);
     void dropped(QWidget *dragged, QWidget *target);
+    /// Text, or a colour written as "#rrggbb", dropped from elsewhere.
+    void textDropped(QWidget *target, const QString &text);
     void contextMenuRequested(QWidget *control, QPoint globalPos);
 
 protected:
@@ -38,8 +43,10 @@ protected:
 
 private:
     QWidget *attachedNamed(const QString &name) const;
+    QString foreignText(const QWidget *target, const QMimeData *data) const;
 
     Toolkit &toolkit;
     QList<QWidget *> attached;
     QList<QWidget *> withContextMenu;
+    QList<QWidget *> takingText;
 };

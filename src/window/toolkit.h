@@ -31,6 +31,8 @@ public:
     virtual ColorDialogResult pickColor() = 0;
     /// Replaces everything on the clipboard with plain text; false when it could not.
     virtual bool setClipboardText(const QString &text) = 0;
+    /// The clipboard's plain text; empty when it holds none.
+    virtual QString clipboardText() const = 0;
     /// The folder that holds the program file, where its data files are.
     virtual QString programFolder() const = 0;
     /// Runs a drag of `data` (taken over) from `source` until it is dropped.

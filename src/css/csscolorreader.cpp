@@ -1,0 +1,859 @@
+#include "css/csscolorreader.h"
+
+#include "css/namedcolors.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <numbers>
+#include <optional>
+
+namespace {
+
+// ---- Tokens ----
+
+struct Token
+{
+    enum class Type {
+        Ident,
+        Function,
+        Hash,
+        Number,
+        Percentage,
+        Dimension,
+        Comma,
+        Slash,
+        Open,
+        Close,
+        Delim,
+        End,
+        Bad
+    };
+    Type type = Type::End;
+    std::string_view text; // the name, the hash's digits, the unit, or the character
+    double value = 0;
+    bool spaceBefore = false;
+};
+
+bool isNameStart(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || uchar(c) >= 0x80;
+}
+bool isNameChar(char c)
+{
+    return isNameStart(c) || (c >= '0' && c <= '9') || c == '-';
+}
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool isSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size()
+        && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return (x | 0x20) == (y | 0x20); });
+}
+
+// Splits a colour's text into CSS tokens; white space and comments only mark the token after them.
+class Tokenizer
+{
+public:
+    explicit Tokenizer(std::string_view text)
+        : text(text)
+    { }
+
+    Token next()
+    {
+        Token token;
+        token.spaceBefore = skipSpace();
+        if (at >= text.size())
+            return token;
+        const char c = text[at];
+        if (startsNumber())
+            return number(token);
+        if (isNameStart(c) || (c == '-' && at + 1 < text.size() && (isNameStart(text[at + 1]) || text[at + 1] == '-')))
+            return name(token);
+        ++at;
+        token.text = text.substr(at - 1, 1);
+        switch (c) {
+        case '#': {
+            const size_t start = at;
+            while (at < text.size() && isNameChar(text[at]))
+                ++at;
+            token.type = Token::Type::Hash;
+            token.text = text.substr(start, at - start);
+            return token;
+        }
+        case ',': token.type = Token::Type::Comma; return token;
+        case '/': token.type = Token::Type::Slash; return token;
+        case '(': token.type = Token::Type::Open; return token;
+        case ')': token.type = Token::Type::Close; return token;
+        case '+':
+        case '-':
+        case '*': token.type = Token::Type::Delim; return token;
+        default: token.type = Token::Type::Bad; return token;
+        }
+    }
+
+private:
+    bool skipSpace()
+    {
+        const size_t start = at;
+        while (at < text.size()) {
+            if (isSpace(text[at])) {
+                ++at;
+            } else if (text.substr(at, 2) == "/*") {
+                const size_t end = text.find("*/", at + 2);
+                at = end == std::string_view::npos ? text.size() : end + 2;
+            } else {
+                break;
+            }
+        }
+        return at > start;
+    }
+
+    bool startsNumber() const
+    {
+        size_t i = at;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        if (i < text.size() && text[i] == '.')
+            ++i;
+        return i < text.size() && isDigit(text[i]);
+    }
+
+    Token number(Token token)
+    {
+        const size_t start = at;
+        if (text[at] == '+' || text[at] == '-')
+            ++at;
+        while (at < text.size() && isDigit(text[at]))
+            ++at;
+        if (at + 1 < text.size() && text[at] == '.' && isDigit(text[at + 1])) {
+            at += 2;
+            while (at < text.size() && isDigit(text[at]))
+                ++at;
+        }
+        if (at + 1 < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+            size_t e = at + 1;
+            if (e + 1 < text.size() && (text[e] == '+' || text[e] == '-'))
+                ++e;
+            if (e < text.size() && isDigit(text[e])) {
+                at = e;
+                while (at < text.size() && isDigit(text[at]))
+                    ++at;
+            }
+        }
+        const char *first = text.data() + start + (text[start] == '+' ? 1 : 0);
+        if (std::from_chars(first, text.data() + at, token.value).ec == std::errc::result_out_of_range)
+            token.value = std::signbit(token.value) || text[start] == '-' ? -HUGE_VAL : HUGE_VAL;
+        token.type = Token::Type::Number;
+        if (at < text.size() && text[at] == '%') {
+            ++at;
+            token.type = Token::Type::Percentage;
+        } else if (at < text.size() && isNameStart(text[at])) {
+            const size_t unit = at;
+            while (at < text.size() && isNameChar(text[at]))
+                ++at;
+            token.type = Token::Type::Dimension;
+            token.text = text.substr(unit, at - unit);
+        }
+        return token;
+    }
+
+    Token name(Token token)
+    {
+        const size_t start = at;
+        while (at < text.size() && isNameChar(text[at]))
+            ++at;
+        token.text = text.substr(start, at - start);
+        token.type = Token::Type::Ident;
+        if (at < text.size() && text[at] == '(') {
+            ++at;
+            token.type = Token::Type::Function;
+        }
+        return token;
+    }
+
+    std::string_view text;
+    size_t at = 0;
+};
+
+// ---- Values ----
+
+struct Value
+{
+    enum class Unit { Number, Percent, Angle, None };
+    Unit unit = Unit::Number;
+    double v = 0; // angles in degrees
+};
+using Unit = Value::Unit;
+
+std::optional<double> degreesOf(std::string_view unit)
+{
+    if (equalsIgnoringCase(unit, "deg"))
+        return 1;
+    if (equalsIgnoringCase(unit, "grad"))
+        return 0.9;
+    if (equalsIgnoringCase(unit, "rad"))
+        return 180 / std::numbers::pi;
+    if (equalsIgnoringCase(unit, "turn"))
+        return 360;
+    return std::nullopt;
+}
+
+QString quoted(std::string_view text)
+{
+    return u'\'' + QString::fromUtf8(text.data(), qsizetype(text.size())) + u'\'';
+}
+
+QString describe(const Token &token)
+{
+    switch (token.type) {
+    case Token::Type::End: return QStringLiteral("the end");
+    case Token::Type::Function: return quoted(std::string(token.text) + "(");
+    case Token::Type::Hash: return quoted(std::string("#") + std::string(token.text));
+    case Token::Type::Number:
+    case Token::Type::Percentage:
+    case Token::Type::Dimension: return QStringLiteral("the number %1").arg(token.value);
+    default: return quoted(token.text);
+    }
+}
+
+// The keywords of a relative colour: each names a component of the origin colour.
+struct Keyword
+{
+    std::string_view name;
+    double value;
+};
+
+// One of the colour functions, as its components are written and what they mean.
+struct FunctionForm
+{
+    std::string_view name;
+    ColorSpace space;
+    std::array<std::string_view, 3> keywords; // in a relative colour
+    std::array<double, 3> percentOf; // what 100% means; 0: no percentage
+    bool hue; // the third component (the first for hsl and hwb) is a hue
+    bool legacy; // rgb() and hsl() have a comma form
+};
+
+// clang-format off
+constexpr FunctionForm functionForms[] = {
+    {"rgb",   ColorSpace::Srgb,  {"r", "g", "b"}, {255, 255, 255}, false, true},
+    {"rgba",  ColorSpace::Srgb,  {"r", "g", "b"}, {255, 255, 255}, false, true},
+    {"hsl",   ColorSpace::Hsl,   {"h", "s", "l"}, {0, 100, 100},   true,  true},
+    {"hsla",  ColorSpace::Hsl,   {"h", "s", "l"}, {0, 100, 100},   true,  true},
+    {"hwb",   ColorSpace::Hwb,   {"h", "w", "b"}, {0, 100, 100},   true,  false},
+    {"lab",   ColorSpace::Lab,   {"l", "a", "b"}, {100, 125, 125}, false, false},
+    {"lch",   ColorSpace::Lch,   {"l", "c", "h"}, {100, 150, 0},   true,  false},
+    {"oklab", ColorSpace::Oklab, {"l", "a", "b"}, {1, 0.4, 0.4},   false, false},
+    {"oklch", ColorSpace::Oklch, {"l", "c", "h"}, {1, 0.4, 0},     true,  false},
+};
+
+struct PredefinedSpace
+{
+    std::string_view name;
+    ColorSpace space;
+};
+constexpr PredefinedSpace predefinedSpaces[] = {
+    {"srgb", ColorSpace::Srgb}, {"srgb-linear", ColorSpace::SrgbLinear}, {"display-p3", ColorSpace::DisplayP3},
+    {"a98-rgb", ColorSpace::A98Rgb}, {"prophoto-rgb", ColorSpace::ProphotoRgb}, {"rec2020", ColorSpace::Rec2020},
+    {"xyz", ColorSpace::XyzD65}, {"xyz-d50", ColorSpace::XyzD50}, {"xyz-d65", ColorSpace::XyzD65},
+};
+constexpr PredefinedSpace mixingSpaces[] = {
+    {"srgb", ColorSpace::Srgb}, {"srgb-linear", ColorSpace::SrgbLinear}, {"display-p3", ColorSpace::DisplayP3},
+    {"a98-rgb", ColorSpace::A98Rgb}, {"prophoto-rgb", ColorSpace::ProphotoRgb}, {"rec2020", ColorSpace::Rec2020},
+    {"lab", ColorSpace::Lab}, {"oklab", ColorSpace::Oklab}, {"xyz", ColorSpace::XyzD65},
+    {"xyz-d50", ColorSpace::XyzD50}, {"xyz-d65", ColorSpace::XyzD65}, {"hsl", ColorSpace::Hsl},
+    {"hwb", ColorSpace::Hwb}, {"lch", ColorSpace::Lch}, {"oklch", ColorSpace::Oklch},
+};
+
+// Colours whose value a page gives: CSS knows them, a colour tool cannot.
+constexpr std::string_view systemColors[] = {
+    "accentcolor", "accentcolortext", "activetext", "buttonborder", "buttonface", "buttontext", "canvas",
+    "canvastext", "field", "fieldtext", "graytext", "highlight", "highlighttext", "linktext", "mark", "marktext",
+    "selecteditem", "selecteditemtext", "visitedtext", "activeborder", "activecaption", "appworkspace", "background",
+    "buttonhighlight", "buttonshadow", "captiontext", "inactiveborder", "inactivecaption", "inactivecaptiontext",
+    "infobackground", "infotext", "menu", "menutext", "scrollbar", "threeddarkshadow", "threedface",
+    "threedhighlight", "threedlightshadow", "threedshadow", "window", "windowframe", "windowtext",
+};
+// clang-format on
+
+double normalizedHue(double degrees)
+{
+    if (!std::isfinite(degrees))
+        return 0;
+    const double h = std::fmod(degrees, 360);
+    return h < 0 ? h + 360 : h;
+}
+
+// ---- The parser ----
+
+class Parser
+{
+public:
+    explicit Parser(std::string_view text)
+        : tokens(text)
+    {
+        advance();
+    }
+
+    std::optional<CssColor> whole()
+    {
+        std::optional<CssColor> color = parseColor();
+        if (color && current.type != Token::Type::End)
+            return fail(QStringLiteral("unexpected %1 after the colour").arg(describe(current)));
+        return color;
+    }
+
+    QString reason;
+
+private:
+    std::nullopt_t fail(const QString &why)
+    {
+        if (reason.isEmpty())
+            reason = why;
+        return std::nullopt;
+    }
+
+    void advance() { current = tokens.next(); }
+    bool take(Token::Type type)
+    {
+        if (current.type != type)
+            return false;
+        advance();
+        return true;
+    }
+    bool takeIdent(std::string_view name)
+    {
+        if (current.type != Token::Type::Ident || !equalsIgnoringCase(current.text, name))
+            return false;
+        advance();
+        return true;
+    }
+
+    std::optional<CssColor> parseColor()
+    {
+        const Token token = current;
+        advance();
+        switch (token.type) {
+        case Token::Type::Ident: return keywordColor(token.text);
+        case Token::Type::Hash: return hexColor(token.text);
+        case Token::Type::Function: return functionColor(token.text);
+        case Token::Type::End: return fail(QStringLiteral("there is no colour"));
+        default: return fail(QStringLiteral("%1 is not a colour").arg(describe(token)));
+        }
+    }
+
+    std::optional<CssColor> keywordColor(std::string_view name)
+    {
+        if (const std::optional<Rgb> named = NamedColors::find(name))
+            return ColorSpaces::fromBytes(*named);
+        if (equalsIgnoringCase(name, "transparent"))
+            return CssColor{ColorSpace::Srgb, {0, 0, 0}, 0, {}};
+        if (equalsIgnoringCase(name, "currentcolor"))
+            return fail(QStringLiteral("currentcolor depends on the page: it is the colour of the text around it"));
+        for (std::string_view system : systemColors) {
+            if (equalsIgnoringCase(name, system))
+                return fail(QStringLiteral("%1 is a system colour: it depends on the page and the reader's settings")
+                                .arg(quoted(name)));
+        }
+        return fail(QStringLiteral("unknown colour name %1").arg(quoted(name)));
+    }
+
+    std::optional<CssColor> hexColor(std::string_view digits)
+    {
+        const size_t n = digits.size();
+        std::array<int, 8> d{};
+        for (size_t i = 0; i < n && i < 8; ++i) {
+            const char c = char(digits[i] | 0x20);
+            d[i] = isDigit(c) ? c - '0' : (c >= 'a' && c <= 'f') ? c - 'a' + 10 : -1;
+            if (d[i] < 0)
+                return fail(QStringLiteral("%1 is not a hexadecimal digit").arg(quoted(digits.substr(i, 1))));
+        }
+        const auto channel = [&](int i) { return n <= 4 ? d[i] * 17 : d[2 * i] * 16 + d[2 * i + 1]; };
+        if (n != 3 && n != 4 && n != 6 && n != 8)
+            return fail(QStringLiteral("'#%1' is not a colour: a hexadecimal colour has 3, 4, 6 or 8 digits")
+                            .arg(QString::fromUtf8(digits.data(), qsizetype(digits.size()))));
+        CssColor color = ColorSpaces::fromBytes({quint8(channel(0)), quint8(channel(1)), quint8(channel(2))});
+        color.alpha = (n == 4 || n == 8) ? channel(3) / 255.0 : 1;
+        return color;
+    }
+
+    std::optional<CssColor> functionColor(std::string_view name)
+    {
+        for (const FunctionForm &form : functionForms) {
+            if (equalsIgnoringCase(name, form.name))
+                return formColor(form);
+        }
+        if (equalsIgnoringCase(name, "color"))
+            return predefinedColor();
+        if (equalsIgnoringCase(name, "color-mix"))
+            return mixedColor();
+        if (equalsIgnoringCase(name, "light-dark"))
+            return fail(QStringLiteral("light-dark() depends on the page's colour scheme"));
+        return fail(QStringLiteral("%1() is not a colour function")
+                        .arg(QString::fromUtf8(name.data(), qsizetype(name.size()))));
+    }
+
+    // ---- Components and calc() ----
+
+    // A component: a number, a percentage, an angle, none, calc(), or a keyword of a relative colour.
+    std::optional<Value> component()
+    {
+        if (takeIdent("none"))
+            return Value{Unit::None, 0};
+        std::optional<Value> value = term();
+        if (value && std::isnan(value->v))
+            value->v = 0; // NaN does not leave a calculation
+        return value;
+    }
+
+    std::optional<Value> term()
+    {
+        const Token token = current;
+        switch (token.type) {
+        case Token::Type::Number: advance(); return Value{Unit::Number, token.value};
+        case Token::Type::Percentage: advance(); return Value{Unit::Percent, token.value};
+        case Token::Type::Dimension:
+            if (const std::optional<double> degrees = degreesOf(token.text)) {
+                advance();
+                return Value{Unit::Angle, token.value * *degrees};
+            }
+            return fail(QStringLiteral("%1 is not an angle unit").arg(quoted(token.text)));
+        case Token::Type::Ident:
+            for (const Keyword &keyword : keywords) {
+                if (equalsIgnoringCase(token.text, keyword.name)) {
+                    advance();
+                    return Value{Unit::Number, keyword.value};
+                }
+            }
+            return fail(QStringLiteral("%1 is not a component here").arg(quoted(token.text)));
+        case Token::Type::Function:
+            if (equalsIgnoringCase(token.text, "calc")) {
+                advance();
+                return calcGroup();
+            }
+            return fail(QStringLiteral("%1 cannot stand for a component").arg(describe(token)));
+        default: return fail(QStringLiteral("a component is missing before %1").arg(describe(token)));
+        }
+    }
+
+    std::optional<Value> calcGroup()
+    {
+        std::optional<Value> value = calcSum();
+        if (value && !take(Token::Type::Close))
+            return fail(QStringLiteral("calc() is not closed before %1").arg(describe(current)));
+        return value;
+    }
+
+    std::optional<Value> calcSum()
+    {
+        std::optional<Value> sum = calcProduct();
+        while (sum && current.type == Token::Type::Delim && (current.text == "+" || current.text == "-")) {
+            const bool minus = current.text == "-";
+            if (!current.spaceBefore)
+                return fail(QStringLiteral("calc() needs white space around + and -"));
+            advance();
+            if (!current.spaceBefore)
+                return fail(QStringLiteral("calc() needs white space around + and -"));
+            const std::optional<Value> right = calcProduct();
+            if (!right)
+                return std::nullopt;
+            if (right->unit != sum->unit)
+                return fail(QStringLiteral("calc() cannot add values of different kinds"));
+            sum->v += minus ? -right->v : right->v;
+        }
+        return sum;
+    }
+
+    std::optional<Value> calcProduct()
+    {
+        std::optional<Value> product = calcValue();
+        while (product
+            && (current.type == Token::Type::Slash || (current.type == Token::Type::Delim && current.text == "*"))) {
+            const bool divide = current.type == Token::Type::Slash;
+            advance();
+            const std::optional<Value> right = calcValue();
+            if (!right)
+                return std::nullopt;
+            if (divide ? right->unit != Unit::Number : (right->unit != Unit::Number && product->unit != Unit::Number))
+                return fail(QStringLiteral("calc() can only multiply or divide by a plain number"));
+            if (divide)
+                product->v /= right->v;
+            else
+                *product = {product->unit == Unit::Number ? right->unit : product->unit, product->v * right->v};
+        }
+        return product;
+    }
+
+    std::optional<Value> calcValue()
+    {
+        if (take(Token::Type::Open))
+            return calcGroup();
+        if (current.type == Token::Type::Ident) {
+            constexpr double inf = std::numeric_limits<double>::infinity();
+            constexpr std::pair<std::string_view, double> constants[]
+                = {{"e", std::numbers::e}, {"pi", std::numbers::pi}, {"infinity", inf}, {"-infinity", -inf},
+                    {"nan", std::numeric_limits<double>::quiet_NaN()}};
+            for (const auto &[name, value] : constants) {
+                if (takeIdent(name))
+                    return Value{Unit::Number, value};
+            }
+        }
+        return term();
+    }
+
+    // ---- The functions ----
+
+    // The origin of a relative colour: its components become keywords in the function's space.
+    bool relativeOrigin(ColorSpace space, const std::array<std::string_view, 3> &names, double rgbScale)
+    {
+        if (!takeIdent("from"))
+            return false;
+        std::optional<CssColor> origin = parseColor();
+        if (!origin)
+            return true;
+        const CssColor inSpace = ColorSpaces::convert(*origin, space);
+        keywords.clear();
+        for (int i = 0; i < 3; ++i) {
+            const double v = inSpace.missing[i] || std::isnan(inSpace.c[i]) ? 0 : inSpace.c[i];
+            keywords.push_back({names[i], i == ColorSpaces::hueIndex(space) ? v : v * rgbScale});
+        }
+        keywords.push_back({"alpha", inSpace.missing[3] ? 0 : inSpace.alpha});
+        return true;
+    }
+
+    // Three components, then an alpha after "/" or, in the comma form, after a comma.
+    struct Components
+    {
+        std::array<Value, 3> c;
+        std::optional<Value> alpha;
+        bool commas = false;
+    };
+
+    std::optional<Components> components(std::string_view name, bool commaFormAllowed)
+    {
+        Components parts;
+        for (int i = 0; i < 3; ++i) {
+            if (i == 1 && current.type == Token::Type::Comma)
+                parts.commas = true;
+            if (i > 0 && parts.commas && !take(Token::Type::Comma))
+                return fail(QStringLiteral("the comma form of %1() separates every component by a comma")
+                                .arg(QLatin1String(name)));
+            if (parts.commas && !commaFormAllowed)
+                return fail(QStringLiteral("%1() has no comma form").arg(QLatin1String(name)));
+            if (current.type == Token::Type::Close || current.type == Token::Type::Slash)
+                return fail(QStringLiteral("%1() needs three components").arg(QLatin1String(name)));
+            const std::optional<Value> value = component();
+            if (!value)
+                return std::nullopt;
+            parts.c[i] = *value;
+        }
+        if (parts.commas ? take(Token::Type::Comma) : take(Token::Type::Slash)) {
+            parts.alpha = component();
+            if (!parts.alpha)
+                return std::nullopt;
+        }
+        if (!take(Token::Type::Close))
+            return fail(current.type == Token::Type::End
+                    ? QStringLiteral("%1() is not closed").arg(QLatin1String(name))
+                    : QStringLiteral("unexpected %1 in %2()").arg(describe(current), QLatin1String(name)));
+        if (parts.commas) {
+            for (const Value &v : parts.c) {
+                if (v.unit == Unit::None)
+                    return fail(QStringLiteral("the legacy %1() form does not take none").arg(QLatin1String(name)));
+            }
+            if (parts.alpha && parts.alpha->unit == Unit::None)
+                return fail(QStringLiteral("the legacy %1() form does not take none").arg(QLatin1String(name)));
+        }
+        return parts;
+    }
+
+    // The alpha is read and checked, and the components clamped where CSS clamps them.
+    std::optional<CssColor> withAlpha(CssColor color, const std::optional<Value> &alpha)
+    {
+        color.missing[3] = alpha && alpha->unit == Unit::None;
+        if (alpha && alpha->unit == Unit::Angle)
+            return fail(QStringLiteral("the alpha cannot be an angle"));
+        if (alpha && !color.missing[3])
+            color.alpha = std::clamp(alpha->unit == Unit::Percent ? alpha->v / 100 : alpha->v, 0.0, 1.0);
+        clampComponents(color);
+        return color;
+    }
+
+    std::optional<CssColor> formColor(const FunctionForm &form)
+    {
+        const bool relative = relativeOrigin(form.space, form.keywords, form.space == ColorSpace::Srgb ? 255 : 1);
+        if (!reason.isEmpty())
+            return std::nullopt;
+        const std::string_view name = form.name.substr(0, form.name.size() == 4 && form.legacy ? 3 : form.name.size());
+        const std::optional<Components> parts = components(name, form.legacy && !relative);
+        if (!parts)
+            return std::nullopt;
+        CssColor color{form.space, {}, 1, {}};
+        const int hue = form.hue ? ColorSpaces::hueIndex(form.space) : -1;
+        for (int i = 0; i < 3; ++i) {
+            const Value &v = parts->c[i];
+            color.missing[i] = v.unit == Unit::None;
+            if (i == hue) {
+                if (v.unit == Unit::Percent)
+                    return fail(QStringLiteral("the hue of %1() is a number or an angle, not a percentage")
+                                    .arg(QLatin1String(name)));
+                color.c[i] = normalizedHue(v.v);
+                continue;
+            }
+            if (v.unit == Unit::Angle)
+                return fail(QStringLiteral("%1() takes an angle only for its hue").arg(QLatin1String(name)));
+            // hsl() and hwb() keep their percentages as 0..100, like their numbers; rgb() is
+            // kept as 0..1, clamped.
+            color.c[i] = v.unit == Unit::Percent ? v.v / 100 * form.percentOf[i] : v.v;
+            if (form.space == ColorSpace::Srgb)
+                color.c[i] = std::clamp(color.c[i] / 255, 0.0, 1.0);
+        }
+        if (parts->commas && !legacyUnitsAgree(form, parts->c))
+            return std::nullopt;
+        return withAlpha(color, parts->alpha);
+    }
+
+    bool legacyUnitsAgree(const FunctionForm &form, const std::array<Value, 3> &c)
+    {
+        if (form.space == ColorSpace::Srgb) {
+            if (c[0].unit != c[1].unit || c[1].unit != c[2].unit)
+                return fail(QStringLiteral("the legacy rgb() form cannot mix numbers and percentages")), false;
+            return true;
+        }
+        if (c[1].unit != Unit::Percent || c[2].unit != Unit::Percent)
+            return fail(QStringLiteral("the legacy hsl() form needs percentages for saturation and lightness")), false;
+        return true;
+    }
+
+    // What CSS clamps when it computes the colour.
+    static void clampComponents(CssColor &color)
+    {
+        auto &c = color.c;
+        switch (color.space) {
+        case ColorSpace::Hsl: c[1] = std::max(c[1], 0.0); break;
+        case ColorSpace::Lab: c[0] = std::clamp(c[0], 0.0, 100.0); break;
+        case ColorSpace::Lch:
+            c[0] = std::clamp(c[0], 0.0, 100.0);
+            c[1] = std::max(c[1], 0.0);
+            break;
+        case ColorSpace::Oklab: c[0] = std::clamp(c[0], 0.0, 1.0); break;
+        case ColorSpace::Oklch:
+            c[0] = std::clamp(c[0], 0.0, 1.0);
+            c[1] = std::max(c[1], 0.0);
+            break;
+        default: break;
+        }
+        for (double &v : c)
+            v = std::isfinite(v) ? v : std::clamp(v, -1e6, 1e6);
+    }
+
+    std::optional<CssColor> predefinedColor()
+    {
+        std::optional<CssColor> origin;
+        if (takeIdent("from")) {
+            origin = parseColor();
+            if (!origin)
+                return std::nullopt;
+        }
+        const Token spaceName = current;
+        const PredefinedSpace *space = nullptr;
+        for (const PredefinedSpace &candidate : predefinedSpaces) {
+            if (spaceName.type == Token::Type::Ident && equalsIgnoringCase(spaceName.text, candidate.name))
+                space = &candidate;
+        }
+        if (!space)
+            return fail(QStringLiteral("color() does not know the colour space %1").arg(describe(spaceName)));
+        advance();
+        if (origin) {
+            const bool xyz = space->space == ColorSpace::XyzD50 || space->space == ColorSpace::XyzD65;
+            const CssColor inSpace = ColorSpaces::convert(*origin, space->space);
+            const std::array<std::string_view, 3> names
+                = xyz ? std::array<std::string_view, 3>{"x", "y", "z"} : std::array<std::string_view, 3>{"r", "g", "b"};
+            keywords.clear();
+            for (int i = 0; i < 3; ++i)
+                keywords.push_back({names[i], inSpace.missing[i] ? 0 : inSpace.c[i]});
+            keywords.push_back({"alpha", inSpace.missing[3] ? 0 : inSpace.alpha});
+        }
+        const std::optional<Components> parts = components("color", false);
+        if (!parts)
+            return std::nullopt;
+        CssColor color{space->space, {}, 1, {}};
+        for (int i = 0; i < 3; ++i) {
+            const Value &v = parts->c[i];
+            if (v.unit == Unit::Angle)
+                return fail(QStringLiteral("color() takes no angles"));
+            color.missing[i] = v.unit == Unit::None;
+            color.c[i] = v.unit == Unit::Percent ? v.v / 100 : v.v;
+        }
+        return withAlpha(color, parts->alpha);
+    }
+
+    // ---- color-mix() ----
+
+    enum class HueMethod { Shorter, Longer, Increasing, Decreasing };
+
+    std::optional<CssColor> mixedColor()
+    {
+        if (!takeIdent("in"))
+            return fail(QStringLiteral("color-mix() begins with 'in' and a colour space"));
+        const PredefinedSpace *space = nullptr;
+        for (const PredefinedSpace &candidate : mixingSpaces) {
+            if (current.type == Token::Type::Ident && equalsIgnoringCase(current.text, candidate.name))
+                space = &candidate;
+        }
+        if (!space)
+            return fail(QStringLiteral("color-mix() cannot mix in %1").arg(describe(current)));
+        advance();
+        HueMethod method = HueMethod::Shorter;
+        constexpr std::pair<std::string_view, HueMethod> methods[]
+            = {{"shorter", HueMethod::Shorter}, {"longer", HueMethod::Longer}, {"increasing", HueMethod::Increasing},
+                {"decreasing", HueMethod::Decreasing}};
+        for (const auto &[name, m] : methods) {
+            if (takeIdent(name)) {
+                if (ColorSpaces::hueIndex(space->space) < 0)
+                    return fail(QStringLiteral("%1 has no hue to interpolate").arg(quoted(space->name)));
+                if (!takeIdent("hue"))
+                    return fail(QStringLiteral("color-mix() needs 'hue' after %1").arg(quoted(name)));
+                method = m;
+            }
+        }
+        if (!take(Token::Type::Comma))
+            return fail(QStringLiteral("color-mix() needs a comma after its colour space"));
+        std::optional<double> p1, p2;
+        const std::optional<CssColor> first = mixPart(&p1);
+        if (!first)
+            return std::nullopt;
+        if (!take(Token::Type::Comma))
+            return fail(QStringLiteral("color-mix() needs a comma between its two colours"));
+        const std::optional<CssColor> second = mixPart(&p2);
+        if (!second)
+            return std::nullopt;
+        if (!take(Token::Type::Close))
+            return fail(QStringLiteral("color-mix() mixes two colours; unexpected %1").arg(describe(current)));
+        return mix(*first, *second, p1, p2, space->space, method);
+    }
+
+    std::optional<CssColor> mixPart(std::optional<double> *percentage)
+    {
+        const auto readPercentage = [&]() -> bool {
+            if (current.type != Token::Type::Percentage
+                && !(current.type == Token::Type::Function && equalsIgnoringCase(current.text, "calc")))
+                return true;
+            const std::optional<Value> p = term();
+            if (!p)
+                return false;
+            if (p->unit != Unit::Percent || p->v < 0 || p->v > 100)
+                return fail(QStringLiteral("a colour's share in color-mix() is a percentage from 0% to 100%")), false;
+            *percentage = p->v;
+            return true;
+        };
+        if (!readPercentage())
+            return std::nullopt;
+        const bool before = percentage->has_value();
+        std::optional<CssColor> color = parseColor();
+        if (color && !before && !readPercentage())
+            return std::nullopt;
+        return color;
+    }
+
+    std::optional<CssColor> mix(
+        CssColor a, CssColor b, std::optional<double> p1, std::optional<double> p2, ColorSpace space, HueMethod method)
+    {
+        if (!p1 && !p2)
+            p1 = p2 = 50;
+        else if (!p1)
+            p1 = 100 - *p2;
+        else if (!p2)
+            p2 = 100 - *p1;
+        const double sum = *p1 + *p2;
+        if (sum <= 0)
+            return fail(QStringLiteral("the shares in color-mix() add up to 0%"));
+        const double t = *p2 / sum;
+        const double alphaMultiplier = std::min(sum / 100, 1.0);
+        a = ColorSpaces::convert(a, space);
+        b = ColorSpaces::convert(b, space);
+        // A missing component takes the other colour's; missing in both, it stays missing.
+        for (int i = 0; i < 4; ++i) {
+            double &x = i < 3 ? a.c[i] : a.alpha, &y = i < 3 ? b.c[i] : b.alpha;
+            if (a.missing[i] && !b.missing[i])
+                x = y;
+            else if (b.missing[i] && !a.missing[i])
+                y = x;
+        }
+        const int hue = ColorSpaces::hueIndex(space);
+        if (hue >= 0 && !(a.missing[hue] && b.missing[hue]))
+            fixHues(a.c[hue], b.c[hue], method);
+        CssColor mixed{space, {}, a.alpha + (b.alpha - a.alpha) * t, {}};
+        for (int i = 0; i < 3; ++i) {
+            mixed.missing[i] = a.missing[i] && b.missing[i];
+            // Interpolated premultiplied by alpha, but for the hue.
+            const double wa = i == hue ? 1 : a.alpha, wb = i == hue ? 1 : b.alpha;
+            const double premultiplied = a.c[i] * wa + (b.c[i] * wb - a.c[i] * wa) * t;
+            const double divisor = i == hue ? 1 : mixed.alpha;
+            mixed.c[i] = divisor == 0 ? premultiplied : premultiplied / divisor;
+        }
+        if (hue >= 0)
+            mixed.c[hue] = normalizedHue(mixed.c[hue]);
+        mixed.missing[3] = a.missing[3] && b.missing[3];
+        mixed.alpha *= alphaMultiplier;
+        return mixed;
+    }
+
+    static void fixHues(double &a, double &b, HueMethod method)
+    {
+        const double d = b - a;
+        switch (method) {
+        case HueMethod::Shorter:
+            if (d > 180)
+                a += 360;
+            else if (d < -180)
+                b += 360;
+            break;
+        case HueMethod::Longer:
+            if (d > 0 && d < 180)
+                a += 360;
+            else if (d > -180 && d <= 0)
+                b += 360;
+            break;
+        case HueMethod::Increasing:
+            if (d < 0)
+                b += 360;
+            break;
+        case HueMethod::Decreasing:
+            if (d > 0)
+                a += 360;
+            break;
+        }
+    }
+
+    Tokenizer tokens;
+    Token current;
+    std::vector<Keyword> keywords;
+};
+
+} // namespace
+
+CssReading readCssColor(std::string_view text)
+{
+    Parser parser(text);
+    const std::optional<CssColor> color = parser.whole();
+    if (!color)
+        return {false, {}, {}, parser.reason};
+    return {true, *color, ColorSpaces::toBytes(*color), {}};
+}
+
+CssReading readCssColor(const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    return readCssColor(std::string_view(utf8.constData(), size_t(utf8.size())));
+}

@@ -1,0 +1,145 @@
+#include "css/cssformats.h"
+
+#include "css/colorspace.h"
+#include "css/csscolorreader.h"
+#include "css/namedcolors.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace CssFormats {
+namespace {
+
+struct Layout
+{
+    CssFormat format;
+    const char *name;
+    ColorSpace space;
+    const char *opening; // up to the first number
+    std::array<const char *, 3> units; // after each number
+    int hue; // the hue's index, or -1
+};
+
+// clang-format off
+const Layout layouts[] = {
+    {CssFormat::Hex,       "hex",        ColorSpace::Srgb,      "",                   {"", "", ""},   -1},
+    {CssFormat::Rgb,       "rgb",        ColorSpace::Srgb,      "rgb(",               {"", "", ""},   -1},
+    {CssFormat::Hsl,       "hsl",        ColorSpace::Hsl,       "hsl(",               {"", "%", "%"}, 0},
+    {CssFormat::Hwb,       "hwb",        ColorSpace::Hwb,       "hwb(",               {"", "%", "%"}, 0},
+    {CssFormat::Lab,       "lab",        ColorSpace::Lab,       "lab(",               {"", "", ""},   -1},
+    {CssFormat::Lch,       "lch",        ColorSpace::Lch,       "lch(",               {"", "", ""},   2},
+    {CssFormat::Oklab,     "oklab",      ColorSpace::Oklab,     "oklab(",             {"", "", ""},   -1},
+    {CssFormat::Oklch,     "oklch",      ColorSpace::Oklch,     "oklch(",             {"", "", ""},   2},
+    {CssFormat::DisplayP3, "display-p3", ColorSpace::DisplayP3, "color(display-p3 ", {"", "", ""},   -1},
+    {CssFormat::Name,      "name",       ColorSpace::Srgb,      "",                   {"", "", ""},   -1},
+};
+// clang-format on
+
+const Layout &layoutOf(CssFormat format)
+{
+    return layouts[int(format)];
+}
+
+// A number with at most `decimals` decimals: no trailing zeros, no -0.
+void appendNumber(std::string &text, double value, int decimals)
+{
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals).ptr;
+    std::string_view number(buffer, size_t(end - buffer));
+    if (number.find('.') != std::string_view::npos) {
+        while (number.back() == '0')
+            number.remove_suffix(1);
+        if (number.back() == '.')
+            number.remove_suffix(1);
+    }
+    if (number == "-0")
+        number = "0";
+    text += number;
+}
+
+// The text with each number cut to `decimals`: rounded to the nearest, or, as `directions`
+// says bit by bit, down or up.
+std::string compose(const Layout &layout, const std::array<double, 3> &values, int decimals, int directions = -1)
+{
+    std::string text = layout.opening;
+    const double scale = std::pow(10.0, decimals);
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0)
+            text += ' ';
+        const double scaled = values[i] * scale;
+        double v = (directions < 0                 ? std::round(scaled)
+                           : (directions >> i) & 1 ? std::ceil(scaled)
+                                                   : std::floor(scaled))
+            / scale;
+        if (i == layout.hue) // written in [0, 360)
+            v = std::fmod(v, 360);
+        appendNumber(text, v, decimals);
+        text += layout.units[i];
+    }
+    return text + ')';
+}
+
+} // namespace
+
+const char *nameOf(CssFormat format)
+{
+    return layoutOf(format).name;
+}
+
+std::optional<CssFormat> named(QStringView name)
+{
+    for (const Layout &layout : layouts) {
+        if (name == QLatin1String(layout.name))
+            return layout.format;
+    }
+    return std::nullopt;
+}
+
+void writeHex(Rgb color, char *out)
+{
+    static const char digits[] = "0123456789abcdef";
+    out[0] = '#';
+    for (int i = 0; i < 3; ++i) {
+        out[1 + 2 * i] = digits[color.component(i) >> 4];
+        out[2 + 2 * i] = digits[color.component(i) & 15];
+    }
+}
+
+QString write(Rgb color, CssFormat format)
+{
+    const Layout &layout = layoutOf(format);
+    switch (format) {
+    case CssFormat::Hex: {
+        char hex[7];
+        writeHex(color, hex);
+        return QString::fromLatin1(hex, 7);
+    }
+    case CssFormat::Rgb: return QStringLiteral("rgb(%1 %2 %3)").arg(color.red).arg(color.green).arg(color.blue);
+    case CssFormat::Name: {
+        const std::string_view name = NamedColors::firstNameOf(color);
+        return QString::fromLatin1(name.data(), qsizetype(name.size()));
+    }
+    default: break;
+    }
+    std::array<double, 3> values = ColorSpaces::convert(ColorSpaces::fromBytes(color), layout.space).c;
+    const bool grey = color.red == color.green && color.green == color.blue;
+    if (layout.hue >= 0 && (grey || std::isnan(values[layout.hue])))
+        values[layout.hue] = 0;
+    // The nearest numbers first; where they miss, any mix of rounding down and up may hit.
+    const auto readsBack = [&](const std::string &text) {
+        const CssReading back = readCssColor(std::string_view(text));
+        return back.ok && back.bytes == color;
+    };
+    std::string text;
+    for (int decimals = 0; decimals <= 15; ++decimals) {
+        for (int directions = -1; directions < 8; ++directions) {
+            text = compose(layout, values, decimals, directions);
+            if (readsBack(text))
+                return QString::fromLatin1(text.data(), qsizetype(text.size()));
+        }
+    }
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+} // namespace CssFormats

@@ -1,0 +1,267 @@
+#include "css/conversion.h"
+#include "css/cssformats.h"
+#include "css/csscolorreader.h"
+#include "css/namedcolors.h"
+
+#include <QColor>
+#include <QRegularExpression>
+#include <QTest>
+#include <cstdio>
+
+Q_DECLARE_METATYPE(Rgb)
+
+// Reading and writing CSS colours, without any window. The expected bytes come from outside
+// the program: the CSS Color 4 and 5 specifications' examples and rules, the web-platform-tests
+// parsing cases, and colour values computed once with colorjs.io (by the CSS Color editors).
+class CssTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void reading_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Rgb>("bytes");
+        const std::pair<const char *, Rgb> rows[] = {
+            {"#ff8000", {255, 128, 0}},
+            {"#F80", {255, 136, 0}},
+            {"#ff800080", {255, 128, 0}},
+            {"#f808", {255, 136, 0}},
+            {"rgb(255 128 0 / 50%)", {255, 128, 0}},
+            {"rgba(255, 128, 0, 0.5)", {255, 128, 0}},
+            {"rgb(100%, 50%, 0%)", {255, 128, 0}},
+            {"rgb(29 164 192 / 95%)", {29, 164, 192}},
+            {"hsl(30 100% 50%)", {255, 128, 0}},
+            {"hsl(120deg, 100%, 25%)", {0, 128, 0}},
+            {"hsla(240, 100%, 50%, .5)", {0, 0, 255}},
+            {"hsl(0.5turn 50% 50%)", {64, 191, 191}},
+            {"hsl(200grad 50% 50%)", {64, 191, 191}},
+            {"hsl(3.14159rad 50% 50%)", {64, 191, 191}},
+            {"hsl(-90 60% 40%)", {102, 41, 163}},
+            {"hsl(10 100% 50%)", {255, 43, 0}},
+            {"hwb(120 30% 50%)", {77, 128, 77}},
+            {"hwb(0 60% 60%)", {128, 128, 128}},
+            {"lab(50% 40 59.5)", {191, 87, 0}},
+            {"lab(29.2345% 39.3825 20.0664)", {125, 35, 41}},
+            {"lab(52.2345% 40.1645 59.9971)", {198, 93, 6}},
+            {"lab(60.2345 -5.3654 58.956)", {157, 147, 24}},
+            {"lab(62.2345% -34.9638 47.7721)", {104, 166, 57}},
+            {"lab(67.5345% -8.6911 -41.6019)", {98, 172, 239}},
+            {"lab(120% 30% -50%)", {255, 255, 255}},
+            {"lch(29.2345% 44.2 27)", {125, 35, 41}},
+            {"lch(52.2345% 72.2 56.2)", {198, 93, 6}},
+            {"lch(62.2345% 59.2 126.2)", {104, 166, 57}},
+            {"lch(67.5345% 42.5 258.2)", {98, 172, 239}},
+            {"lch(50% 150 30)", {248, 0, 71}},
+            {"oklab(40.101% 0.1147 0.0453)", {125, 35, 41}},
+            {"oklab(59.686% 0.1009 0.1192)", {198, 93, 7}},
+            {"oklab(0.65125 -0.0320 0.1274)", {157, 147, 24}},
+            {"oklab(66.016% -0.1084 -0.0989)", {0, 164, 209}},
+            {"oklch(40.101% 0.12332 21.555)", {125, 35, 41}},
+            {"oklch(59.686% 0.15619 49.7694)", {198, 93, 6}},
+            {"oklch(0.65125 0.13138 104.097)", {157, 147, 24}},
+            {"oklch(0.72 0.19 50)", {254, 120, 2}},
+            {"oklch(0.7 0.4 150)", {0, 194, 72}},
+            {"oklch(50% 50% 270)", {59, 81, 211}},
+            {"color(srgb 0.5 0.25 1)", {128, 64, 255}},
+            {"color(srgb-linear 0.5 0.25 1)", {188, 137, 255}},
+            {"color(display-p3 1 0 0)", {255, 11, 12}},
+            {"color(display-p3 0.2 0.6 0.4)", {0, 156, 97}},
+            {"color(a98-rgb 0.4 0.8 0.2)", {0, 205, 16}},
+            {"color(prophoto-rgb 0.6 0.4 0.2)", {211, 106, 49}},
+            {"color(rec2020 0.3 0.5 0.7)", {0, 124, 173}},
+            {"color(xyz 0.2 0.3 0.4)", {0, 167, 164}},
+            {"color(xyz-d50 0.2 0.3 0.4)", {0, 168, 188}},
+            {"color(xyz-d65 0.4 0.3 0.2)", {223, 119, 115}},
+            {"color(srgb 1.2 -0.1 0.5)", {255, 103, 141}},
+            {"color(display-p3 50% 25% 75%)", {137, 59, 198}},
+            {"Chartreuse", {127, 255, 0}},
+            {"rebeccapurple", {102, 51, 153}},
+            {"transparent", {0, 0, 0}},
+            {"color-mix(in oklch, red 40%, blue)", {161, 0, 213}},
+            {"color-mix(in srgb, red, blue)", {128, 0, 128}},
+            {"color-mix(in srgb-linear, red, blue)", {188, 0, 188}},
+            {"color-mix(in lab, #ff8000 25%, teal)", {112, 132, 105}},
+            {"color-mix(in oklab, white 30%, navy 90%)", {44, 80, 163}},
+            {"color-mix(in hsl longer hue, hsl(40 50% 50%), hsl(60 50% 50%))", {64, 85, 191}},
+            {"color-mix(in hsl increasing hue, hsl(320 50% 50%), hsl(20 50% 50%))", {191, 64, 85}},
+            {"color-mix(in hsl decreasing hue, hsl(20 50% 50%), hsl(320 50% 50%))", {191, 64, 85}},
+            {"color-mix(in lch, rgb(255 0 0 / 20%), blue)", {172, 0, 105}},
+            {"color-mix(in oklch, white, green)", {144, 192, 140}},
+            {"color-mix(in hwb, 25% hwb(120 10% 20%), hwb(30 30% 40%))", {166, 153, 64}},
+            {"color-mix(in xyz, color(display-p3 0 1 0), lab(40 -20 30) 70%)", {0, 171, 0}},
+            {"oklch(from #ff0000 l c calc(h + 120))", {0, 168, 54}},
+            {"rgb(from #123456 b g r)", {86, 52, 18}},
+            {"hsl(from rebeccapurple calc(h + 180) s l)", {102, 153, 51}},
+            {"lab(from teal calc(l * 1.5) a calc(b / 2))", {100, 192, 183}},
+            {"color(from #ff8000 display-p3 r g calc(b + 0.3))", {255, 128, 123}},
+            {"hwb(from orange h calc(w + 20) b)", {255, 183, 51}},
+            {"rgb(calc(255 / 2) calc(50% + 10%) calc(infinity))", {128, 153, 255}},
+            {"hsl(calc(0.5turn + 10deg) 50% 50%)", {64, 170, 191}},
+            {"rgb(calc(pi * 20) calc(e * 10) 0)", {63, 27, 0}},
+            // rgb() clamps its channels where it is read; hsl() clamps a negative saturation.
+            {"rgb(300, -20, 128)", {255, 0, 128}},
+            {"hsl(30 -50% 60)", {153, 153, 153}},
+            {"hsl(calc(-infinity) 100% 50%)", {255, 0, 0}},
+            {"hsl(calc(0 / 0) 100% 50%)", {255, 0, 0}},
+            {"hsl(90 50% 50% / calc(NaN))", {128, 191, 64}},
+            {" \t#ABCDEF\n", {171, 205, 239}},
+            {"RGB( 1 /* one */ 2 3 )", {1, 2, 3}},
+        };
+        for (const auto &[text, bytes] : rows)
+            QTest::newRow(text) << QString::fromUtf8(text) << bytes;
+    }
+    void reading()
+    {
+        QFETCH(QString, text);
+        QFETCH(Rgb, bytes);
+        const CssReading reading = readCssColor(text);
+        QVERIFY2(reading.ok, qPrintable(reading.reason));
+        QCOMPARE(reading.bytes, bytes);
+    }
+
+    void refusing_data()
+    {
+        // The web-platform-tests' invalid colours, and each reason naming the part that is wrong.
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("reason");
+        const std::pair<const char *, const char *> rows[] = {
+            {"auto", "unknown colour name 'auto'"},
+            {"grean", "unknown colour name 'grean'"},
+            {"123", "is not a colour"},
+            {"#12", "a hexadecimal colour has 3, 4, 6 or 8 digits"},
+            {"#123456789", "3, 4, 6 or 8 digits"},
+            {"#12345g", "'g' is not a hexadecimal digit"},
+            {"rgb(1)", "rgb() needs three components"},
+            {"rgb(1,2,3,4,5)", "unexpected ',' in rgb()"},
+            {"rgb(10%, 20, 30%)", "the legacy rgb() form cannot mix numbers and percentages"},
+            {"rgba(-2, 300, 400%, -0.5)", "cannot mix numbers and percentages"},
+            {"rgb(none, 0, 0)", "the legacy rgb() form does not take none"},
+            {"hwb(120, 30%, 50%)", "hwb() has no comma form"},
+            {"hwba(120 30% 50%)", "hwba() is not a colour function"},
+            {"hsl(120, 50, 50)", "needs percentages for saturation and lightness"},
+            {"hsl(10% 50% 50%)", "the hue of hsl() is a number or an angle"},
+            {"color(srgb 0 0 0 0)", "unexpected the number 0 in color()"},
+            {"color(srgb 0deg 0% 0)", "color() takes no angles"},
+            {"lab(0% 0 0deg)", "lab() takes an angle only for its hue"},
+            {"lch(20% 10 10deg 10)", "unexpected the number 10 in lch()"},
+            {"color(lab 20% 0 10 / 50%)", "color() does not know the colour space 'lab'"},
+            {"rgb(calc(1 +2) 0 0)", "calc() is not closed"},
+            {"rgb(calc(1 -2) 0 0)", "calc() is not closed"},
+            {"rgb(calc(10% + 2) 0 0)", "calc() cannot add values of different kinds"},
+            {"rgb(calc(10% * 2%) 0 0)", "calc() can only multiply or divide by a plain number"},
+            {"color-mix(in srgb, red 0%, blue 0%)", "add up to 0%"},
+            {"color-mix(in srgb, red 120%, blue)", "a percentage from 0% to 100%"},
+            {"color-mix(in srgb longer hue, red, blue)", "'srgb' has no hue to interpolate"},
+            {"color-mix(in foo, red, blue)", "color-mix() cannot mix in 'foo'"},
+            {"color-mix(in srgb, red, blue, green)", "color-mix() mixes two colours"},
+            {"oklch(from red l c)", "oklch() needs three components"},
+            {"rgb(from red r g b, 1)", "unexpected ','"},
+            {"rgb(255 0 0) x", "unexpected 'x' after the colour"},
+            {"rgb(255 0 0", "rgb() is not closed"},
+            {"currentcolor", "currentcolor depends on the page"},
+            {"Canvas", "'Canvas' is a system colour"},
+            {"light-dark(red, blue)", "light-dark() depends on the page's colour scheme"},
+            {"", "there is no colour"},
+            {"r\u00e9d", "unknown colour name 'r\u00e9d'"},
+        };
+        for (const auto &[text, reason] : rows)
+            QTest::newRow(text) << QString::fromUtf8(text) << QString::fromUtf8(reason);
+    }
+    void refusing()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, reason);
+        const CssReading reading = readCssColor(text);
+        QVERIFY2(!reading.ok, qPrintable(text));
+        QVERIFY2(reading.reason.contains(reason), qPrintable(reading.reason));
+    }
+
+    void namedColors()
+    {
+        // The standard set, as Qt knows it too: QColor's list is CSS's, with transparent.
+        QStringList names = QColor::colorNames();
+        names.removeOne(QStringLiteral("transparent"));
+        names.append(QStringLiteral("rebeccapurple"));
+        for (const QString &name : std::as_const(names)) {
+            const QColor qt = name == u"rebeccapurple" ? QColor(102, 51, 153) : QColor(name);
+            const std::optional<Rgb> css = NamedColors::find(name.toUpper().toStdString());
+            QVERIFY2(css && *css == Rgb({quint8(qt.red()), quint8(qt.green()), quint8(qt.blue())}), qPrintable(name));
+        }
+        QCOMPARE(names.size(), 148);
+        QCOMPARE(NamedColors::firstNameOf({0, 255, 255}), "aqua"); // before cyan
+    }
+
+    void writing()
+    {
+        // The issue's own examples of the forms.
+        QCOMPARE(CssFormats::write({255, 0, 0}, CssFormat::Hsl), QStringLiteral("hsl(0 100% 50%)"));
+        QCOMPARE(CssFormats::write({128, 128, 128}, CssFormat::Hsl), QStringLiteral("hsl(0 0% 50%)"));
+        QCOMPARE(CssFormats::write({255, 255, 255}, CssFormat::Oklch), QStringLiteral("oklch(1 0 0)"));
+        QCOMPARE(CssFormats::write({255, 128, 0}, CssFormat::Hex), QStringLiteral("#ff8000"));
+        QCOMPARE(CssFormats::write({255, 128, 0}, CssFormat::Rgb), QStringLiteral("rgb(255 128 0)"));
+        QCOMPARE(CssFormats::write({1, 2, 3}, CssFormat::Name), QString());
+        QCOMPARE(CssFormats::named(u"display-p3"), CssFormat::DisplayP3);
+        QVERIFY(!CssFormats::named(u"cmyk"));
+    }
+
+    void everyFormatReadsBack()
+    {
+        // Over a fixed sample of colours: each text reads back as the same bytes, and with one
+        // decimal fewer in all its numbers it would not. Greys and hues in [0, 360) too.
+        const QRegularExpression number(QStringLiteral("-?\\d+(\\.(\\d+))?"));
+        quint32 seed = 12345;
+        for (int sample = 0; sample < 3000; ++sample) {
+            seed = seed * 1664525u + 1013904223u;
+            const Rgb color
+                = sample < 256 ? Rgb{quint8(sample), quint8(sample), quint8(sample)} : Rgb::fromPacked(seed >> 8);
+            for (CssFormat format : CssFormats::all) {
+                const QString text = CssFormats::write(color, format);
+                if (format == CssFormat::Name && text.isEmpty())
+                    continue;
+                const CssReading back = readCssColor(text);
+                QVERIFY2(back.ok && back.bytes == color, qPrintable(text));
+                QVERIFY2(
+                    !text.contains(QLatin1String("-0 ")) && !text.contains(QLatin1String(".0 ")), qPrintable(text));
+                int decimals = 0;
+                for (const QRegularExpressionMatch &m : number.globalMatch(text))
+                    decimals = qMax(decimals, int(m.capturedLength(2)));
+                if (decimals == 0)
+                    continue;
+                QString rounded; // every number one decimal shorter
+                qsizetype at = 0;
+                for (const QRegularExpressionMatch &m : number.globalMatch(text)) {
+                    rounded += text.mid(at, m.capturedStart() - at)
+                        + QString::number(m.captured().toDouble(), 'f', decimals - 1);
+                    at = m.capturedEnd();
+                }
+                rounded += text.mid(at);
+                const CssReading roundedBack = readCssColor(rounded);
+                QVERIFY2(!roundedBack.ok || roundedBack.bytes != color,
+                    qPrintable(text + QStringLiteral(" could be ") + rounded));
+            }
+        }
+    }
+
+    void convertingLines()
+    {
+        // One line out for each line in, an empty one for a refused colour, its reason on the side.
+        const QByteArray input = "#ff8000\r\nnot a colour\n\noklch(0.6 0.1 200)";
+        std::FILE *in = fmemopen(const_cast<char *>(input.data()), size_t(input.size()), "r");
+        char *output = nullptr, *errors = nullptr;
+        size_t outputSize = 0, errorsSize = 0;
+        std::FILE *out = open_memstream(&output, &outputSize), *err = open_memstream(&errors, &errorsSize);
+        QCOMPARE(Conversion::convertLines(in, out, err, CssFormat::Hex), 1);
+        std::fclose(in);
+        std::fclose(out);
+        std::fclose(err);
+        QCOMPARE(QByteArray(output), QByteArray("#ff8000\n\n\n#0d9298\n"));
+        QCOMPARE(QByteArray(errors), QByteArray("line 2: unknown colour name 'not'\nline 3: there is no colour\n"));
+        std::free(output);
+        std::free(errors);
+        QCOMPARE(Conversion::allFormats({255, 0, 0}, std::nullopt).split(u'\n').value(9), QStringLiteral("name: red"));
+    }
+};
+
+QTEST_APPLESS_MAIN(CssTest)
+#include "tst_css.moc"
