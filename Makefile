@@ -47,6 +47,7 @@ screenshot: build
 	QT_QPA_PLATFORM=offscreen ./build/screenshot docs/screenshot.png
 	QT_QPA_PLATFORM=offscreen ./build/screenshot --dark --color 250,250,210 docs/screenshot-dark.png
 	QT_QPA_PLATFORM=offscreen ./build/screenshot --color 118,118,118 --menu docs/contrast-menu.png
+	QT_QPA_PLATFORM=offscreen ./build/screenshot --color 0,150,0 --menu --vision 1 docs/vision-protanopia.png
 
 clean:
 	rm -rf build build-sanitize build-fuzz

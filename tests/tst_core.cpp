@@ -9,6 +9,7 @@
 #include "values/entryreading.h"
 #include "values/notationtexts.h"
 #include "values/rangecheck.h"
+#include "values/visionsimulation.h"
 
 #include <QColor>
 #include <QDir>
@@ -271,6 +272,20 @@ private slots:
                 QVERIFY2(!reply || (status ? reply->standardError : reply->standardOutput).startsWith(start), line);
             }
         }
+    }
+
+    void visionSimulation()
+    {
+        // Computed by hand from the published matrices, not by the program.
+        using enum VisionDeficiency;
+        const std::tuple<VisionDeficiency, Rgb, Rgb> rows[] = {{Protanopia, {255, 0, 0}, {109, 95, 0}},
+            {Protanopia, {0, 0, 238}, {0, 82, 243}}, {Protanopia, {230, 0, 0}, {97, 85, 0}},
+            {Deuteranopia, {255, 0, 0}, {163, 144, 0}}, {Tritanopia, {0, 128, 0}, {0, 124, 108}},
+            {Achromatopsia, {255, 0, 0}, {127, 127, 127}}, {None, {1, 2, 3}, {1, 2, 3}}};
+        for (const auto &[deficiency, color, seen] : rows)
+            QCOMPARE(simulateVision(color, deficiency), seen);
+        for (VisionDeficiency deficiency : allVisionDeficiencies)
+            QCOMPARE(simulateVision(white, deficiency), white);
     }
 
     void exportAndHelpTexts()

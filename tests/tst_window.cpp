@@ -570,7 +570,7 @@ private slots:
         menu->close();
         QCOMPARE(entries,
             QStringList({"Copy as CSS", "Copy as HTML", "-", "Set Default", "Apply Current Color",
-                "Make This Color Current", "-"})
+                "Make This Color Current", "Simulate &Vision", "-"})
                 + contrastLines(defaults));
 
         // From the keyboard, what the mouse does by dragging: the swatch onto the background and
@@ -608,7 +608,7 @@ private slots:
         QCOMPARE(ui->control("colShow")->accessibleDescription(),
             QStringLiteral("On white 3.99:1, on black 5.25:1\nPick from Screen: right-click or Ctrl+Shift+P"));
         QCOMPARE(ui->control("colShow")->toolTip(), ui->control("colShow")->accessibleDescription());
-        QAction *line = openSampleMenu("txtLink")->actions().at(8);
+        QAction *line = openSampleMenu("txtLink")->actions().at(9);
         QVERIFY(line->text() == lines[1] && line->isEnabled()); // drawn as readable as the commands
         line->trigger();
         QCOMPARE(ui->toolkit.clipboard, lines[1]);
@@ -621,6 +621,34 @@ private slots:
         ui->toolkit.clipboardFails = true;
         trigger("mnuEditCopyCSS");
         QCOMPARE(ui->toolkit.messages, QStringList{"The clipboard could not be written. Please try again."});
+    }
+
+    void simulatedVision()
+    {
+        // The page drawn as a protanope sees it, and said so; its colours, exports and contrast
+        // as they are come back with normal vision.
+        ui->setColor({255, 0, 0});
+        ui->drag(ui->control("colShow"), ui->control("picBack"));
+        const QString css = cssText(ui->window->sampleColors());
+        QWidget *page = ui->control("picBack");
+        const auto pagePixel = [&] { return page->grab().toImage().pixelColor(page->width() - 30, 3); };
+        QCOMPARE(pagePixel(), QColor(255, 0, 0));
+        openSampleMenu("picBack")->findChild<QAction *>(QStringLiteral("actVision1"))->trigger();
+        QApplication::activePopupWidget()->close();
+        QCOMPARE(pagePixel(), QColor(109, 95, 0)); // (255, 0, 0) as a protanope sees it
+        QVERIFY(ui->control("lblVision")->isVisible() && page->accessibleName().contains("Protanopia"));
+        QCOMPARE(ui->window->sampleColors().back, Rgb({255, 0, 0}));
+        trigger("mnuEditSetDef");
+        QCOMPARE(ui->control("txtLink")->toolTip(),
+            QStringLiteral("Link on background: 7.47:1 (AAA), as seen with protanopia (no red cones)"));
+        trigger("mnuEditCopyCSS");
+        QCOMPARE(ui->toolkit.clipboard, cssText(defaults));
+        ui->drag(ui->control("colShow"), ui->control("picBack")); // drags carry the real colours
+        trigger("mnuEditCopyCSS");
+        QCOMPARE(ui->toolkit.clipboard, css);
+        trigger("actVision0");
+        QCOMPARE(pagePixel(), QColor(255, 0, 0));
+        QVERIFY(!ui->control("lblVision")->isVisible() && page->accessibleName() == "Sample page background");
     }
 
     void colourDialog()

@@ -1,8 +1,8 @@
 // Saves pictures of the main window for the README (make screenshot):
-//   screenshot [--dark] [--color R,G,B] [--menu] OUTPUT.png
+//   screenshot [--dark] [--color R,G,B] [--menu] [--vision N] OUTPUT.png
 // --dark renders it under a dark colour scheme, --color types a colour into the byte
 // fields first, --menu gives that colour to the sample text and adds the sample page's menu
-// as the user sees it on the page.
+// as the user sees it on the page, --vision draws the page with the Nth vision simulation.
 #include "window/mainwindow.h"
 #include "window/qttoolkit.h"
 
@@ -47,8 +47,13 @@ int main(int argc, char *argv[])
         color = arguments.at(at + 1).split(u',');
         arguments.remove(at, 2);
     }
+    QString vision;
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--vision")); at >= 0 && at + 1 < arguments.size()) {
+        vision = arguments.at(at + 1);
+        arguments.remove(at, 2);
+    }
     if (arguments.size() != 1 || (!color.isEmpty() && color.size() != 3)) {
-        std::fprintf(stderr, "usage: screenshot [--dark] [--color R,G,B] [--menu] OUTPUT.png\n");
+        std::fprintf(stderr, "usage: screenshot [--dark] [--color R,G,B] [--menu] [--vision N] OUTPUT.png\n");
         return 2;
     }
     if (dark)
@@ -79,8 +84,12 @@ int main(int argc, char *argv[])
         if (!popup)
             return 1;
         popup->findChild<QAction *>(QStringLiteral("mnuEditApply"))->trigger();
+        if (!vision.isEmpty())
+            popup->findChild<QAction *>(QStringLiteral("actVision") + vision)->trigger();
         popup->close();
         picture = window.grab().toImage();
+        if (!vision.isEmpty()) // the page alone, with its badge
+            return picture.save(arguments.first()) ? 0 : 1;
         QTest::keyClick(page, Qt::Key_Menu);
         popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         const QPoint at = page->mapTo(&window, QPoint(40, 12));

@@ -18,6 +18,7 @@
 #include "values/rangecheck.h"
 #include "values/twips.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFocusEvent>
@@ -178,11 +179,48 @@ void MainWindow::createMenus()
         else
             sampleMenu = menu;
     }
+    createVisionMenu();
     // The page's contrast, filled in as the menu opens; choosing a line copies it.
     for (QAction *&line : contrastActions) {
         line = sampleMenu->addAction(QString());
         connect(line, &QAction::triggered, this, [this, line] { copyToClipboard(line->text()); });
     }
+}
+
+void MainWindow::createVisionMenu()
+{
+    QMenu *simulate = new QMenu(QStringLiteral("Simulate &Vision"), sampleMenu);
+    simulate->setObjectName(QStringLiteral("mnuEditVision"));
+    sampleMenu->insertMenu(sampleMenu->actions().last(), simulate); // before the contrast lines' separator
+    auto *choices = new QActionGroup(simulate);
+    for (VisionDeficiency deficiency : allVisionDeficiencies) {
+        QAction *choice = simulate->addAction(simulationName(deficiency));
+        choice->setObjectName(QStringLiteral("actVision%1").arg(int(deficiency)));
+        choice->setCheckable(true);
+        choice->setChecked(deficiency == VisionDeficiency::None);
+        choices->addAction(choice);
+        connect(choice, &QAction::triggered, this, [this, deficiency] { simulateVisionOnPage(deficiency); });
+    }
+    visionBadge = new QLabel(sampleParts[0].control);
+    visionBadge->setObjectName(QStringLiteral("lblVision"));
+    visionBadge->setAttribute(Qt::WA_TransparentForMouseEvents);
+    visionBadge->setAutoFillBackground(true);
+    visionBadge->setPalette(QPalette(Qt::white, Qt::black)); // white on black, whatever the page's colours
+    visionBadge->setForegroundRole(QPalette::WindowText);
+    visionBadge->setContentsMargins(3, 0, 3, 0);
+    visionBadge->hide();
+}
+
+QString MainWindow::simulationName(VisionDeficiency deficiency)
+{
+    switch (deficiency) {
+    case VisionDeficiency::None: return QStringLiteral("Normal Vision");
+    case VisionDeficiency::Protanopia: return QStringLiteral("Protanopia (no red cones)");
+    case VisionDeficiency::Deuteranopia: return QStringLiteral("Deuteranopia (no green cones)");
+    case VisionDeficiency::Tritanopia: return QStringLiteral("Tritanopia (no blue cones)");
+    case VisionDeficiency::Achromatopsia: return QStringLiteral("Achromatopsia (no colour)");
+    }
+    return {};
 }
 
 void MainWindow::createScreenPick()
@@ -548,19 +586,50 @@ void MainWindow::setDefaultSampleColors()
 void MainWindow::showSampleColor(const SamplePart &part, Rgb color)
 {
     samples.*part.triple = color;
-    setShownColor(part.control, colorOf(color));
+    setShownColor(part.control, colorOf(simulateVision(color, vision)));
 }
 
 void MainWindow::describeSamplePage()
 {
     // Each text tells its contrast on the background; the background tells all three.
-    const QStringList lines = contrastLines(samples);
-    for (const SamplePart &part : sampleParts) {
-        const QString contrast
-            = part.triple == &SampleColors::back ? lines.join(u'\n') : contrastLine(samples, part.triple);
-        part.control->setToolTip(contrast);
-        part.control->setAccessibleDescription(contrast);
+    const QStringList lines = shownContrastLines();
+    for (int i = 0; i < 4; ++i) {
+        const QString contrast = i == 0 ? lines.join(u'\n') : lines[i - 1];
+        sampleParts[i].control->setToolTip(contrast);
+        sampleParts[i].control->setAccessibleDescription(contrast);
     }
+}
+
+QStringList MainWindow::shownContrastLines() const
+{
+    // While a simulation is on, the contrast is of the colours as drawn, and says so.
+    if (vision == VisionDeficiency::None)
+        return contrastLines(samples);
+    SampleColors seen = samples;
+    for (Rgb *color : {&seen.back, &seen.text, &seen.link, &seen.vlink})
+        *color = simulateVision(*color, vision);
+    QStringList lines = contrastLines(seen);
+    for (QString &line : lines)
+        line += QStringLiteral(", as seen with ") + simulationName(vision).toLower();
+    return lines;
+}
+
+void MainWindow::simulateVisionOnPage(VisionDeficiency deficiency)
+{
+    vision = deficiency;
+    for (const SamplePart &part : sampleParts)
+        showSampleColor(part, samples.*part.triple);
+    describeSamplePage();
+    // Named where no sighted reader can miss it, and for screen readers in the page's name.
+    const bool on = deficiency != VisionDeficiency::None;
+    visionBadge->setText(on ? QStringLiteral("Simulated: ") + simulationName(deficiency) : QString());
+    visionBadge->adjustSize();
+    visionBadge->move(visionBadge->parentWidget()->width() - visionBadge->width() - 2,
+        visionBadge->parentWidget()->height() - visionBadge->height() - 2);
+    visionBadge->setVisible(on);
+    sampleParts[0].control->setAccessibleName(on
+            ? QStringLiteral("Sample page background, simulating %1").arg(simulationName(deficiency))
+            : QStringLiteral("Sample page background"));
 }
 
 SampleColors MainWindow::sampleColors() const
@@ -602,7 +671,7 @@ void MainWindow::showSampleMenu(QWidget *part, QPoint globalPos)
 
 void MainWindow::showContrastLines()
 {
-    const QStringList lines = contrastLines(samples);
+    const QStringList lines = shownContrastLines();
     for (int i = 0; i < 3; ++i)
         contrastActions[i]->setText(lines[i]);
 }

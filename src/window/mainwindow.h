@@ -24,6 +24,7 @@
 #include "tables/colornametable.h"
 #include "tables/palette.h"
 #include "values/colorsource.h"
+#include "values/visionsimulation.h"
 
 #include <QMainWindow>
 #include <array>
@@ -88,6 +89,7 @@ private:
 
     void findControls();
     void createMenus();
+    void createVisionMenu();
     void createScreenPick();
     void createSwatchMenu(QAction *pick);
     void connectHandlers();
@@ -106,6 +108,9 @@ private:
     std::optional<LoadError> loadDataFile(const char *name, const DataFileLoader &load);
     void showSampleColor(const SamplePart &part, Rgb color);
     void describeSamplePage();
+    QStringList shownContrastLines() const;
+    void simulateVisionOnPage(VisionDeficiency deficiency);
+    static QString simulationName(VisionDeficiency deficiency);
 
     /// Applies an edit still in its field, as if the field were left; true when there was one.
     /// Every command that reads or changes the current colour calls it first.
@@ -153,6 +158,8 @@ private:
     QToolButton *lockToggle = nullptr;
     QMenu *sampleMenu = nullptr;
     QMenu *swatchMenu = nullptr;
+    VisionDeficiency vision = VisionDeficiency::None; // how the page is drawn
+    QLabel *visionBadge = nullptr;
     QWidget *menuPart = nullptr; // the sample part whose menu is open
     std::array<QAction *, 3> contrastActions{};
     SamplePageDragDrop *dragDrop = nullptr;

@@ -1,0 +1,54 @@
+#include "values/visionsimulation.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+using Matrix = std::array<std::array<double, 3>, 3>;
+
+// Machado, Oliveira and Fernandes (2009), severity 1.0, for linear RGB.
+// clang-format off
+constexpr Matrix protanopia = {{{0.152286, 1.052583, -0.204868},
+                                {0.114503, 0.786281, 0.099216},
+                                {-0.003882, -0.048116, 1.051998}}};
+constexpr Matrix deuteranopia = {{{0.367322, 0.860646, -0.227968},
+                                  {0.280085, 0.672501, 0.047413},
+                                  {-0.011820, 0.042940, 0.968881}}};
+constexpr Matrix tritanopia = {{{1.255528, -0.076749, -0.178779},
+                                {-0.078411, 0.930809, 0.147602},
+                                {0.004733, 0.691367, 0.303900}}};
+// clang-format on
+
+double toLinear(quint8 byte)
+{
+    const double v = byte / 255.0;
+    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+}
+
+quint8 toByte(double linear)
+{
+    const double v = std::clamp(linear, 0.0, 1.0);
+    const double encoded = v <= 0.0031308 ? 12.92 * v : 1.055 * std::pow(v, 1 / 2.4) - 0.055;
+    return quint8(std::lround(encoded * 255));
+}
+
+} // namespace
+
+Rgb simulateVision(Rgb color, VisionDeficiency deficiency)
+{
+    const std::array<double, 3> rgb = {toLinear(color.red), toLinear(color.green), toLinear(color.blue)};
+    if (deficiency == VisionDeficiency::Achromatopsia) {
+        const quint8 grey = toByte(0.2126 * rgb[0] + 0.7152 * rgb[1] + 0.0722 * rgb[2]);
+        return {grey, grey, grey};
+    }
+    if (deficiency == VisionDeficiency::None)
+        return color;
+    const Matrix &m = deficiency == VisionDeficiency::Protanopia ? protanopia
+        : deficiency == VisionDeficiency::Deuteranopia           ? deuteranopia
+                                                                 : tritanopia;
+    std::array<quint8, 3> seen{};
+    for (int i = 0; i < 3; ++i)
+        seen[i] = toByte(m[i][0] * rgb[0] + m[i][1] * rgb[1] + m[i][2] * rgb[2]);
+    return {seen[0], seen[1], seen[2]};
+}
