@@ -1,8 +1,10 @@
+# SPDX-FileCopyrightText: 2026 The Rusket authors
+# SPDX-License-Identifier: MIT
 # Two entry points: `make run` builds and starts Rusket, `make test` builds and runs every
 # test. Both install the Debian packages they miss first.
 
 PACKAGES := cmake make g++ qt6-base-dev libgl-dev xvfb xauth xdotool xclip x11-utils clang libclang-rt-dev fonts-dejavu-core \
-	dpkg-dev desktop-file-utils appstream man-db dbus-daemon
+	dpkg-dev desktop-file-utils appstream man-db dbus-daemon reuse lintian
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS := $(shell nproc)
 
@@ -17,7 +19,7 @@ deps:
 	fi
 
 build: deps
-	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRUSKET_END_TO_END=ON
 	cmake --build build -j$(JOBS)
 
 run: build

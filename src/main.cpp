@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Rusket authors
+// SPDX-License-Identifier: MIT
 #include "css/conversion.h"
 #include "help/commandline.h"
 #include "artwork/artwork.h"
@@ -39,7 +41,7 @@ int main(int argc, char *argv[])
     }
     QApplication::setApplicationName(QStringLiteral("Rusket"));
     QApplication::setApplicationVersion(QStringLiteral(RUSKET_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral("rusket"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(RUSKET_APP_ID));
 
     QtToolkit toolkit;
     MainWindow window(toolkit);

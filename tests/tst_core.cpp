@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Rusket authors
+// SPDX-License-Identifier: MIT
 #include "export/sampleexport.h"
 #include "help/commandline.h"
 #include "help/infotext.h"
@@ -176,18 +178,22 @@ private slots:
 
     void dataFileLocation()
     {
-        // Beside the program first, then in ../share/rusket as installed.
-        const QString bin = dir.filePath(QStringLiteral("bin"));
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("bin")) && QDir(dir.path()).mkpath("share/rusket"));
-        QString path;
-        for (const char *file : {"share/rusket/a.pal", "bin/a.pal"}) {
-            QVERIFY(QFile(dir.filePath(file)).open(QIODevice::WriteOnly));
-            QCOMPARE(locateDataFile(bin, QStringLiteral("a.pal"), &path), std::nullopt);
-            QCOMPARE(path, dir.filePath(file));
+        // Beside the program first, then where it is installed: share/rusket beside bin, or,
+        // for a distribution's games, share/games/rusket beside games.
+        for (const auto &[program, installed] : {std::pair{"bin", "share/rusket"}, {"games", "share/games/rusket"}}) {
+            const QString folder = dir.filePath(QLatin1String(program));
+            const QString relative = QStringLiteral("../") + QLatin1String(installed);
+            QVERIFY(QDir(dir.path()).mkpath(QLatin1String(program)) && QDir(dir.path()).mkpath(installed));
+            QString path;
+            for (const QString file : {QLatin1String(installed) + "/a.pal", QLatin1String(program) + "/a.pal"}) {
+                QVERIFY(QFile(dir.filePath(file)).open(QIODevice::WriteOnly));
+                QCOMPARE(locateDataFile(folder, relative, QStringLiteral("a.pal"), &path), std::nullopt);
+                QCOMPARE(path, dir.filePath(file));
+            }
+            QCOMPARE(locateDataFile(folder, relative, QStringLiteral("b.pal"), &path).value_or(LoadError{}).text(),
+                QStringLiteral("b.pal: cannot be read: neither %1 nor %2 exists")
+                    .arg(dir.filePath(QLatin1String(program) + "/b.pal"), dir.filePath(QLatin1String(installed) + "/b.pal")));
         }
-        QCOMPARE(locateDataFile(bin, QStringLiteral("b.pal"), &path).value_or(LoadError{}).text(),
-            QStringLiteral("b.pal: cannot be read: neither %1 nor %2 exists")
-                .arg(dir.filePath("bin/b.pal"), dir.filePath("share/rusket/b.pal")));
     }
 
     void shippedFiles()

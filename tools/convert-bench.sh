@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Rusket authors
+# SPDX-License-Identifier: MIT
 # Speed of `rusket --convert - --format hex`: one million mixed colour lines (hex, rgb with
 # alpha, hsl, oklch, lab, names, color(display-p3 ...), legacy rgba), made the same every time,
 # converted on one core; prints the lines per second. Usage, after a build:

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Rusket authors
+// SPDX-License-Identifier: MIT
 // Every colour in every format: writes each of the 16,777,216 colours in each format and reads
 // the text back, counting the texts that do not give the same bytes.
 //   roundtrip [FORMAT ...]     (all formats when none is named)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Rusket authors
+// SPDX-License-Identifier: MIT
 // Saves pictures of the main window for the README (make screenshot):
 //   screenshot [--dark] [--color R,G,B] [--menu] [--vision N] OUTPUT.png
 // --dark renders it under a dark colour scheme, --color types a colour into the byte

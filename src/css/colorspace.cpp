@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Rusket authors
+// SPDX-License-Identifier: MIT
 #include "css/colorspace.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Rusket authors
+// SPDX-License-Identifier: MIT
 #include "help/infotext.h"
 
 #include "rusketversion.h"

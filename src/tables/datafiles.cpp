@@ -1,12 +1,15 @@
+// SPDX-FileCopyrightText: 2026 The Rusket authors
+// SPDX-License-Identifier: MIT
 #include "tables/datafiles.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-std::optional<LoadError> locateDataFile(const QString &programFolder, const QString &name, QString *path)
+std::optional<LoadError> locateDataFile(
+    const QString &programFolder, const QString &installedFolder, const QString &name, QString *path)
 {
     const QString beside = QDir::cleanPath(programFolder + u'/' + name);
-    const QString installed = QDir::cleanPath(programFolder + QStringLiteral("/../share/rusket/") + name);
+    const QString installed = QDir::cleanPath(programFolder + u'/' + installedFolder + u'/' + name);
     for (const QString &candidate : {beside, installed}) {
         if (QFileInfo::exists(candidate)) {
             *path = candidate;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Rusket authors
+// SPDX-License-Identifier: MIT
 #include "window/mainwindow.h"
 
 #include "artwork/artwork.h"
@@ -17,6 +19,7 @@
 #include "values/notationtexts.h"
 #include "values/rangecheck.h"
 #include "values/twips.h"
+#include "rusketversion.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -379,7 +382,8 @@ std::optional<LoadError> MainWindow::loadColorNames()
 std::optional<LoadError> MainWindow::loadDataFile(const char *name, const DataFileLoader &load)
 {
     QString path;
-    if (std::optional<LoadError> error = locateDataFile(toolkit.programFolder(), QLatin1String(name), &path))
+    if (std::optional<LoadError> error
+        = locateDataFile(toolkit.programFolder(), QStringLiteral(RUSKET_INSTALLED_DATA), QLatin1String(name), &path))
         return error;
     return load(path);
 }

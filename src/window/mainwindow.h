@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Rusket authors
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // How data flows. The current colour lives in the views; after every synchronisation the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Rusket authors
+# SPDX-License-Identifier: MIT
 # What only the real program on a real X display shows, worked with xdotool: views are read by
 # copying their text, controls found from the window's place and the designed geometry.
 # Usage: desktop_test.sh path/to/rusket folder-with-the-deb

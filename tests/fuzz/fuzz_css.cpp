@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Rusket authors
+// SPDX-License-Identifier: MIT
 // CSS colour texts: any bytes are read without a crash; a colour that is read writes back, in
 // every format, as text that reads as the same bytes.
 #include "css/cssformats.h"

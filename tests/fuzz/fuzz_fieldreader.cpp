@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Rusket authors
+// SPDX-License-Identifier: MIT
 // The sequential field reader on arbitrary bytes: every field, component and colour read
 // must end; a component that is read is always 0..255 by type, and the line only grows.
 #include "tables/fieldreader.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Rusket authors
+// SPDX-License-Identifier: MIT
 // Hexadecimal field texts: any text gives a component 0..255, and only its first and last
 // characters count.
 #include "values/conversions.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Rusket authors
+// SPDX-License-Identifier: MIT
 // The lenient reading of byte fields on arbitrary text (read as UTF-16, as typed text is).
 #include "values/entryreading.h"
 

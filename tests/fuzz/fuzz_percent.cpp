@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Rusket authors
+// SPDX-License-Identifier: MIT
 // Percentage texts in two locales: any text reads as a finite number or an infinity, and
 // every whole component that comes out writes a text that reads back to it.
 #include "values/conversions.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Rusket authors
+// SPDX-License-Identifier: MIT
 // Both table loaders on arbitrary file contents: they either fill their table or report
 // an error with a line inside the file, and never leave a half-read table behind.
 #include "tables/colornametable.h"
