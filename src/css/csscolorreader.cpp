@@ -11,6 +11,7 @@
 #include <limits>
 #include <numbers>
 #include <optional>
+#include <span>
 
 namespace {
 
@@ -520,17 +521,34 @@ private:
     {
         if (!takeIdent("from"))
             return false;
-        std::optional<CssColor> origin = parseColor();
-        if (!origin)
-            return true;
-        const CssColor inSpace = ColorSpaces::convert(*origin, space);
+        if (const std::optional<CssColor> origin = parseColor())
+            bindKeywords(*origin, space, names, rgbScale);
+        return true;
+    }
+
+    // A missing component of the origin counts as 0.
+    void bindKeywords(
+        const CssColor &origin, ColorSpace space, const std::array<std::string_view, 3> &names, double rgbScale)
+    {
+        const CssColor inSpace = ColorSpaces::convert(origin, space);
         keywords.clear();
         for (int i = 0; i < 3; ++i) {
             const double v = inSpace.missing[i] || std::isnan(inSpace.c[i]) ? 0 : inSpace.c[i];
             keywords.push_back({names[i], i == ColorSpaces::hueIndex(space) ? v : v * rgbScale});
         }
         keywords.push_back({"alpha", inSpace.missing[3] ? 0 : inSpace.alpha});
-        return true;
+    }
+
+    // The colour space named by the current token, taken; nothing for another word.
+    const PredefinedSpace *takeSpace(std::span<const PredefinedSpace> spaces)
+    {
+        for (const PredefinedSpace &candidate : spaces) {
+            if (current.type == Token::Type::Ident && equalsIgnoringCase(current.text, candidate.name)) {
+                advance();
+                return &candidate;
+            }
+        }
+        return nullptr;
     }
 
     // Three components, then an alpha after "/" or, in the comma form, after a comma.
@@ -667,24 +685,14 @@ private:
             if (!origin)
                 return std::nullopt;
         }
-        const Token spaceName = current;
-        const PredefinedSpace *space = nullptr;
-        for (const PredefinedSpace &candidate : predefinedSpaces) {
-            if (spaceName.type == Token::Type::Ident && equalsIgnoringCase(spaceName.text, candidate.name))
-                space = &candidate;
-        }
+        const PredefinedSpace *space = takeSpace(predefinedSpaces);
         if (!space)
-            return fail(QStringLiteral("color() does not know the colour space %1").arg(describe(spaceName)));
-        advance();
+            return fail(QStringLiteral("color() does not know the colour space %1").arg(describe(current)));
         if (origin) {
             const bool xyz = space->space == ColorSpace::XyzD50 || space->space == ColorSpace::XyzD65;
-            const CssColor inSpace = ColorSpaces::convert(*origin, space->space);
-            const std::array<std::string_view, 3> names
-                = xyz ? std::array<std::string_view, 3>{"x", "y", "z"} : std::array<std::string_view, 3>{"r", "g", "b"};
-            keywords.clear();
-            for (int i = 0; i < 3; ++i)
-                keywords.push_back({names[i], inSpace.missing[i] ? 0 : inSpace.c[i]});
-            keywords.push_back({"alpha", inSpace.missing[3] ? 0 : inSpace.alpha});
+            bindKeywords(*origin, space->space,
+                xyz ? std::array<std::string_view, 3>{"x", "y", "z"} : std::array<std::string_view, 3>{"r", "g", "b"},
+                1);
         }
         const std::optional<Components> parts = components("color", false);
         if (!parts)
@@ -708,14 +716,9 @@ private:
     {
         if (!takeIdent("in"))
             return fail(QStringLiteral("color-mix() begins with 'in' and a colour space"));
-        const PredefinedSpace *space = nullptr;
-        for (const PredefinedSpace &candidate : mixingSpaces) {
-            if (current.type == Token::Type::Ident && equalsIgnoringCase(current.text, candidate.name))
-                space = &candidate;
-        }
+        const PredefinedSpace *space = takeSpace(mixingSpaces);
         if (!space)
             return fail(QStringLiteral("color-mix() cannot mix in %1").arg(describe(current)));
-        advance();
         HueMethod method = HueMethod::Shorter;
         constexpr std::pair<std::string_view, HueMethod> methods[]
             = {{"shorter", HueMethod::Shorter}, {"longer", HueMethod::Longer}, {"increasing", HueMethod::Increasing},
