@@ -101,6 +101,14 @@ private slots:
             {"rgb(calc(255 / 2) calc(50% + 10%) calc(infinity))", {128, 153, 255}},
             {"hsl(calc(0.5turn + 10deg) 50% 50%)", {64, 170, 191}},
             {"rgb(calc(pi * 20) calc(e * 10) 0)", {63, 27, 0}},
+            // The web-platform-tests' relative colours, from the computed values they expect.
+            {"rgb(from rebeccapurple b alpha r / g)", {153, 1, 102}},
+            {"rgb(from rebeccapurple r 20% 10)", {102, 51, 10}},
+            {"rgb(from rgb(100 110 120 / 0.8) calc(r + 1) calc(g + 1) calc(b + 1) / calc(alpha + 0.01))",
+                {101, 111, 121}},
+            {"hsl(from rebeccapurple h l s)", {128, 77, 179}},
+            {"hsl(from rebeccapurple h s calc(50% * l / 100))", {51, 26, 77}},
+            {"color-mix(in srgb, rgb(from rebeccapurple none g b), rebeccapurple)", {102, 51, 153}},
             // rgb() clamps its channels where it is read; hsl() clamps a negative saturation.
             {"rgb(300, -20, 128)", {255, 0, 128}},
             {"hsl(30 -50% 60)", {153, 153, 153}},
