@@ -107,6 +107,7 @@ private slots:
             {"rgb(from rgb(100 110 120 / 0.8) calc(r + 1) calc(g + 1) calc(b + 1) / calc(alpha + 0.01))",
                 {101, 111, 121}},
             {"hsl(from rebeccapurple h l s)", {128, 77, 179}},
+            {"color(from #ff8000 srgb b g r / alpha)", {0, 128, 255}},
             {"hsl(from rebeccapurple h s calc(50% * l / 100))", {51, 26, 77}},
             {"color-mix(in srgb, rgb(from rebeccapurple none g b), rebeccapurple)", {102, 51, 153}},
             // rgb() clamps its channels where it is read; hsl() clamps a negative saturation.
@@ -162,6 +163,7 @@ private slots:
             {"rgb(calc(10% * 2%) 0 0)", "calc() can only multiply or divide by a plain number"},
             {"color-mix(in srgb, red 0%, blue 0%)", "add up to 0%"},
             {"color-mix(in srgb, red 120%, blue)", "a percentage from 0% to 100%"},
+            {"color-mix(in srgb, red calc(50), blue)", "a percentage from 0% to 100%"},
             {"color-mix(in srgb longer hue, red, blue)", "'srgb' has no hue to interpolate"},
             {"color-mix(in foo, red, blue)", "color-mix() cannot mix in 'foo'"},
             {"color-mix(in srgb, red, blue, green)", "color-mix() mixes two colours"},
