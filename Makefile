@@ -4,7 +4,8 @@
 # test. Both install the Debian packages they miss first.
 
 PACKAGES := cmake make g++ qt6-base-dev libgl-dev xvfb xauth xdotool xclip x11-utils clang libclang-rt-dev fonts-dejavu-core \
-	dpkg-dev desktop-file-utils appstream man-db dbus-daemon reuse lintian
+	dpkg-dev desktop-file-utils appstream man-db dbus-daemon reuse lintian qt6-tools-dev qt6-l10n-tools \
+	qt6-translations-l10n
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS := $(shell nproc)
 

@@ -8,10 +8,31 @@
 #include "rusketversion.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QTimer>
 #include <cstdio>
 
 namespace {
+
+// The program's texts in the user's languages, found beside the program (a build tree) or with
+// its installed data, and Qt's own texts for its standard dialogs where they are installed.
+void loadTranslations(QApplication &app)
+{
+    auto *own = new QTranslator(&app);
+    const QString programFolder = QApplication::applicationDirPath();
+    for (const QString &folder : {programFolder, programFolder + QStringLiteral("/" RUSKET_INSTALLED_DATA)}) {
+        if (own->load(QLocale(), QStringLiteral("rusket"), QStringLiteral("_"), folder)) {
+            QApplication::installTranslator(own);
+            break;
+        }
+    }
+    auto *qt = new QTranslator(&app);
+    if (qt->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qt);
+}
 
 void print(const CommandLineReply &reply)
 {
@@ -35,6 +56,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv); // takes Qt's own options out of the arguments
+    loadTranslations(app);
     if (const std::optional<CommandLineReply> reply = replyToCommandLine(QApplication::arguments())) {
         print(*reply);
         return reply->exitStatus;
@@ -46,7 +68,7 @@ int main(int argc, char *argv[])
     QtToolkit toolkit;
     MainWindow window(toolkit);
     if (const std::optional<LoadError> error = window.loadData()) {
-        const QString report = QStringLiteral("Rusket cannot start: ") + error->text();
+        const QString report = QCoreApplication::translate("Main", "Rusket cannot start: %1").arg(error->text());
         std::fprintf(stderr, "%s\n", qPrintable(report));
         toolkit.showMessage(report);
         return 1;

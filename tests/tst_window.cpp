@@ -26,6 +26,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <QWheelEvent>
 #include <functional>
 #include <span>
@@ -58,6 +59,28 @@ struct TypedRow
     QString message;
     bool inGerman = false;
 };
+
+// The controls whose caption or value their width cuts off.
+QStringList cutOff(QWidget *window)
+{
+    QStringList cut;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        const QFontMetrics metrics(w->font());
+        int room = w->width(), needed = 0;
+        if (auto *box = qobject_cast<QGroupBox *>(w)) {
+            needed = metrics.horizontalAdvance(box->title());
+            room -= 16;
+        } else if (auto *button = qobject_cast<QPushButton *>(w)) {
+            needed = metrics.horizontalAdvance(button->text());
+            room -= 2; // inside the frame
+        } else if (auto *label = qobject_cast<QLabel *>(w); label && !label->wordWrap() && label->pixmap().isNull()) {
+            needed = metrics.horizontalAdvance(label->text());
+        }
+        if (needed > room)
+            cut.append(QStringLiteral("%1 needs %2 of %3 pixels").arg(w->objectName()).arg(needed).arg(room));
+    }
+    return cut;
+}
 
 // How many pixels differ by more than rounding would.
 int differingPixels(const QImage &a, const QImage &b)
@@ -309,6 +332,41 @@ private slots:
             QCOMPARE(window->minimumSize(), window->maximumSize()); // fixed in size
             QVERIFY2(differingPixels(shown, reference) == 0, file);
         }
+    }
+
+    void inGerman()
+    {
+        // Nothing is cut off, in English or in German; the German window, its menus, the page's
+        // menu, the About window and the messages are German, and render as held.
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(RUSKET_DATA_DIR "/rusket_de.qm")));
+        for (bool inGerman : {false, true}) {
+            if (inGerman) {
+                QApplication::installTranslator(&german);
+                ui = std::make_unique<WindowDriver>();
+            }
+            trigger("mnuQuestionAbout");
+            for (QWidget *window :
+                {static_cast<QWidget *>(ui->window.get()), static_cast<QWidget *>(ui->window->aboutWindow())})
+                QVERIFY2(cutOff(window).isEmpty(), qPrintable(cutOff(window).join(u", ")));
+        }
+        QCOMPARE(ui->control<QGroupBox>("rgbByte")->title(), QStringLiteral("RGB-Werte für CSS"));
+        QCOMPARE(ui->window->findChild<QMenu *>(QStringLiteral("mnuFile"))->title(), QStringLiteral("&Datei"));
+        QCOMPARE(ui->window->findChild<QAction *>(QStringLiteral("mnuEditApply"))->text(),
+            QStringLiteral("Aktuelle Farbe anwenden"));
+        QCOMPARE(ui->window->aboutWindow()->windowTitle(), QStringLiteral("Über Rusket"));
+        QCOMPARE(ui->control("txtLink")->toolTip(),
+            QStringLiteral("Link auf dem Hintergrund: 4,81:1 (AA)").replace(u',', QLocale().decimalPoint()));
+        ui->type("redByte", "300");
+        ui->tab();
+        QCOMPARE(ui->toolkit.messages, QStringList{"Der Wert muss kleiner oder gleich 255 sein"});
+        const QString path = QStringLiteral(RUSKET_SOURCE_DIR "/tests/reference/mainwindow-de.png");
+        ui->setColor({0, 0, 0});
+        const QImage start = ui->window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        if (qEnvironmentVariableIsSet("RUSKET_UPDATE_REFERENCE"))
+            QVERIFY(start.save(path));
+        QCOMPARE(differingPixels(start, QImage(path).convertToFormat(QImage::Format_RGB32)), 0);
+        QApplication::removeTranslator(&german);
     }
 
     void typedValues_data()

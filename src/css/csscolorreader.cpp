@@ -4,6 +4,8 @@
 
 #include "css/namedcolors.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -219,12 +221,12 @@ QString quoted(std::string_view text)
 QString describe(const Token &token)
 {
     switch (token.type) {
-    case Token::Type::End: return QStringLiteral("the end");
+    case Token::Type::End: return QCoreApplication::translate("CssColorReader", "the end");
     case Token::Type::Function: return quoted(std::string(token.text) + "(");
     case Token::Type::Hash: return quoted(std::string("#") + std::string(token.text));
     case Token::Type::Number:
     case Token::Type::Percentage:
-    case Token::Type::Dimension: return QStringLiteral("the number %1").arg(token.value);
+    case Token::Type::Dimension: return QCoreApplication::translate("CssColorReader", "the number %1").arg(token.value);
     default: return quoted(token.text);
     }
 }
@@ -301,6 +303,8 @@ double normalizedHue(double degrees)
 
 class Parser
 {
+    Q_DECLARE_TR_FUNCTIONS(CssColorReader)
+
 public:
     explicit Parser(std::string_view text)
         : tokens(text)
@@ -312,7 +316,7 @@ public:
     {
         std::optional<CssColor> color = parseColor();
         if (color && current.type != Token::Type::End)
-            return fail(QStringLiteral("unexpected %1 after the colour").arg(describe(current)));
+            return fail(tr("unexpected %1 after the colour").arg(describe(current)));
         return color;
     }
 
@@ -350,8 +354,8 @@ private:
         case Token::Type::Ident: return keywordColor(token.text);
         case Token::Type::Hash: return hexColor(token.text);
         case Token::Type::Function: return functionColor(token.text);
-        case Token::Type::End: return fail(QStringLiteral("there is no colour"));
-        default: return fail(QStringLiteral("%1 is not a colour").arg(describe(token)));
+        case Token::Type::End: return fail(tr("there is no colour"));
+        default: return fail(tr("%1 is not a colour").arg(describe(token)));
         }
     }
 
@@ -362,13 +366,13 @@ private:
         if (equalsIgnoringCase(name, "transparent"))
             return CssColor{ColorSpace::Srgb, {0, 0, 0}, 0, {}};
         if (equalsIgnoringCase(name, "currentcolor"))
-            return fail(QStringLiteral("currentcolor depends on the page: it is the colour of the text around it"));
+            return fail(tr("currentcolor depends on the page: it is the colour of the text around it"));
         for (std::string_view system : systemColors) {
             if (equalsIgnoringCase(name, system))
-                return fail(QStringLiteral("%1 is a system colour: it depends on the page and the reader's settings")
-                                .arg(quoted(name)));
+                return fail(
+                    tr("%1 is a system colour: it depends on the page and the reader's settings").arg(quoted(name)));
         }
-        return fail(QStringLiteral("unknown colour name %1").arg(quoted(name)));
+        return fail(tr("unknown colour name %1").arg(quoted(name)));
     }
 
     std::optional<CssColor> hexColor(std::string_view digits)
@@ -379,11 +383,11 @@ private:
             const char c = char(digits[i] | 0x20);
             d[i] = isDigit(c) ? c - '0' : (c >= 'a' && c <= 'f') ? c - 'a' + 10 : -1;
             if (d[i] < 0)
-                return fail(QStringLiteral("%1 is not a hexadecimal digit").arg(quoted(digits.substr(i, 1))));
+                return fail(tr("%1 is not a hexadecimal digit").arg(quoted(digits.substr(i, 1))));
         }
         const auto channel = [&](int i) { return n <= 4 ? d[i] * 17 : d[2 * i] * 16 + d[2 * i + 1]; };
         if (n != 3 && n != 4 && n != 6 && n != 8)
-            return fail(QStringLiteral("'#%1' is not a colour: a hexadecimal colour has 3, 4, 6 or 8 digits")
+            return fail(tr("'#%1' is not a colour: a hexadecimal colour has 3, 4, 6 or 8 digits")
                             .arg(QString::fromUtf8(digits.data(), qsizetype(digits.size()))));
         CssColor color = ColorSpaces::fromBytes({quint8(channel(0)), quint8(channel(1)), quint8(channel(2))});
         color.alpha = (n == 4 || n == 8) ? channel(3) / 255.0 : 1;
@@ -401,9 +405,8 @@ private:
         if (equalsIgnoringCase(name, "color-mix"))
             return mixedColor();
         if (equalsIgnoringCase(name, "light-dark"))
-            return fail(QStringLiteral("light-dark() depends on the page's colour scheme"));
-        return fail(QStringLiteral("%1() is not a colour function")
-                        .arg(QString::fromUtf8(name.data(), qsizetype(name.size()))));
+            return fail(tr("light-dark() depends on the page's colour scheme"));
+        return fail(tr("%1() is not a colour function").arg(QString::fromUtf8(name.data(), qsizetype(name.size()))));
     }
 
     // ---- Components and calc() ----
@@ -430,7 +433,7 @@ private:
                 advance();
                 return Value{Unit::Angle, token.value * *degrees};
             }
-            return fail(QStringLiteral("%1 is not an angle unit").arg(quoted(token.text)));
+            return fail(tr("%1 is not an angle unit").arg(quoted(token.text)));
         case Token::Type::Ident:
             for (const Keyword &keyword : keywords) {
                 if (equalsIgnoringCase(token.text, keyword.name)) {
@@ -438,14 +441,14 @@ private:
                     return Value{Unit::Number, keyword.value};
                 }
             }
-            return fail(QStringLiteral("%1 is not a component here").arg(quoted(token.text)));
+            return fail(tr("%1 is not a component here").arg(quoted(token.text)));
         case Token::Type::Function:
             if (equalsIgnoringCase(token.text, "calc")) {
                 advance();
                 return calcGroup();
             }
-            return fail(QStringLiteral("%1 cannot stand for a component").arg(describe(token)));
-        default: return fail(QStringLiteral("a component is missing before %1").arg(describe(token)));
+            return fail(tr("%1 cannot stand for a component").arg(describe(token)));
+        default: return fail(tr("a component is missing before %1").arg(describe(token)));
         }
     }
 
@@ -453,7 +456,7 @@ private:
     {
         std::optional<Value> value = calcSum();
         if (value && !take(Token::Type::Close))
-            return fail(QStringLiteral("calc() is not closed before %1").arg(describe(current)));
+            return fail(tr("calc() is not closed before %1").arg(describe(current)));
         return value;
     }
 
@@ -463,15 +466,15 @@ private:
         while (sum && current.type == Token::Type::Delim && (current.text == "+" || current.text == "-")) {
             const bool minus = current.text == "-";
             if (!current.spaceBefore)
-                return fail(QStringLiteral("calc() needs white space around + and -"));
+                return fail(tr("calc() needs white space around + and -"));
             advance();
             if (!current.spaceBefore)
-                return fail(QStringLiteral("calc() needs white space around + and -"));
+                return fail(tr("calc() needs white space around + and -"));
             const std::optional<Value> right = calcProduct();
             if (!right)
                 return std::nullopt;
             if (right->unit != sum->unit)
-                return fail(QStringLiteral("calc() cannot add values of different kinds"));
+                return fail(tr("calc() cannot add values of different kinds"));
             sum->v += minus ? -right->v : right->v;
         }
         return sum;
@@ -488,7 +491,7 @@ private:
             if (!right)
                 return std::nullopt;
             if (divide ? right->unit != Unit::Number : (right->unit != Unit::Number && product->unit != Unit::Number))
-                return fail(QStringLiteral("calc() can only multiply or divide by a plain number"));
+                return fail(tr("calc() can only multiply or divide by a plain number"));
             if (divide)
                 product->v /= right->v;
             else
@@ -566,12 +569,11 @@ private:
             if (i == 1 && current.type == Token::Type::Comma)
                 parts.commas = true;
             if (i > 0 && parts.commas && !take(Token::Type::Comma))
-                return fail(QStringLiteral("the comma form of %1() separates every component by a comma")
-                                .arg(QLatin1String(name)));
+                return fail(tr("the comma form of %1() separates every component by a comma").arg(QLatin1String(name)));
             if (parts.commas && !commaFormAllowed)
-                return fail(QStringLiteral("%1() has no comma form").arg(QLatin1String(name)));
+                return fail(tr("%1() has no comma form").arg(QLatin1String(name)));
             if (current.type == Token::Type::Close || current.type == Token::Type::Slash)
-                return fail(QStringLiteral("%1() needs three components").arg(QLatin1String(name)));
+                return fail(tr("%1() needs three components").arg(QLatin1String(name)));
             const std::optional<Value> value = component();
             if (!value)
                 return std::nullopt;
@@ -584,15 +586,15 @@ private:
         }
         if (!take(Token::Type::Close))
             return fail(current.type == Token::Type::End
-                    ? QStringLiteral("%1() is not closed").arg(QLatin1String(name))
-                    : QStringLiteral("unexpected %1 in %2()").arg(describe(current), QLatin1String(name)));
+                    ? tr("%1() is not closed").arg(QLatin1String(name))
+                    : tr("unexpected %1 in %2()").arg(describe(current), QLatin1String(name)));
         if (parts.commas) {
             for (const Value &v : parts.c) {
                 if (v.unit == Unit::None)
-                    return fail(QStringLiteral("the legacy %1() form does not take none").arg(QLatin1String(name)));
+                    return fail(tr("the legacy %1() form does not take none").arg(QLatin1String(name)));
             }
             if (parts.alpha && parts.alpha->unit == Unit::None)
-                return fail(QStringLiteral("the legacy %1() form does not take none").arg(QLatin1String(name)));
+                return fail(tr("the legacy %1() form does not take none").arg(QLatin1String(name)));
         }
         return parts;
     }
@@ -602,7 +604,7 @@ private:
     {
         color.missing[3] = alpha && alpha->unit == Unit::None;
         if (alpha && alpha->unit == Unit::Angle)
-            return fail(QStringLiteral("the alpha cannot be an angle"));
+            return fail(tr("the alpha cannot be an angle"));
         if (alpha && !color.missing[3])
             color.alpha = std::clamp(alpha->unit == Unit::Percent ? alpha->v / 100 : alpha->v, 0.0, 1.0);
         clampComponents(color);
@@ -625,13 +627,13 @@ private:
             color.missing[i] = v.unit == Unit::None;
             if (i == hue) {
                 if (v.unit == Unit::Percent)
-                    return fail(QStringLiteral("the hue of %1() is a number or an angle, not a percentage")
-                                    .arg(QLatin1String(name)));
+                    return fail(
+                        tr("the hue of %1() is a number or an angle, not a percentage").arg(QLatin1String(name)));
                 color.c[i] = normalizedHue(v.v);
                 continue;
             }
             if (v.unit == Unit::Angle)
-                return fail(QStringLiteral("%1() takes an angle only for its hue").arg(QLatin1String(name)));
+                return fail(tr("%1() takes an angle only for its hue").arg(QLatin1String(name)));
             // hsl() and hwb() keep their percentages as 0..100, like their numbers; rgb() is
             // kept as 0..1, clamped.
             color.c[i] = v.unit == Unit::Percent ? v.v / 100 * form.percentOf[i] : v.v;
@@ -647,11 +649,11 @@ private:
     {
         if (form.space == ColorSpace::Srgb) {
             if (c[0].unit != c[1].unit || c[1].unit != c[2].unit)
-                return fail(QStringLiteral("the legacy rgb() form cannot mix numbers and percentages")), false;
+                return fail(tr("the legacy rgb() form cannot mix numbers and percentages")), false;
             return true;
         }
         if (c[1].unit != Unit::Percent || c[2].unit != Unit::Percent)
-            return fail(QStringLiteral("the legacy hsl() form needs percentages for saturation and lightness")), false;
+            return fail(tr("the legacy hsl() form needs percentages for saturation and lightness")), false;
         return true;
     }
 
@@ -687,7 +689,7 @@ private:
         }
         const PredefinedSpace *space = takeSpace(predefinedSpaces);
         if (!space)
-            return fail(QStringLiteral("color() does not know the colour space %1").arg(describe(current)));
+            return fail(tr("color() does not know the colour space %1").arg(describe(current)));
         if (origin) {
             const bool xyz = space->space == ColorSpace::XyzD50 || space->space == ColorSpace::XyzD65;
             bindKeywords(*origin, space->space,
@@ -701,7 +703,7 @@ private:
         for (int i = 0; i < 3; ++i) {
             const Value &v = parts->c[i];
             if (v.unit == Unit::Angle)
-                return fail(QStringLiteral("color() takes no angles"));
+                return fail(tr("color() takes no angles"));
             color.missing[i] = v.unit == Unit::None;
             color.c[i] = v.unit == Unit::Percent ? v.v / 100 : v.v;
         }
@@ -715,10 +717,10 @@ private:
     std::optional<CssColor> mixedColor()
     {
         if (!takeIdent("in"))
-            return fail(QStringLiteral("color-mix() begins with 'in' and a colour space"));
+            return fail(tr("color-mix() begins with 'in' and a colour space"));
         const PredefinedSpace *space = takeSpace(mixingSpaces);
         if (!space)
-            return fail(QStringLiteral("color-mix() cannot mix in %1").arg(describe(current)));
+            return fail(tr("color-mix() cannot mix in %1").arg(describe(current)));
         HueMethod method = HueMethod::Shorter;
         constexpr std::pair<std::string_view, HueMethod> methods[]
             = {{"shorter", HueMethod::Shorter}, {"longer", HueMethod::Longer}, {"increasing", HueMethod::Increasing},
@@ -726,25 +728,25 @@ private:
         for (const auto &[name, m] : methods) {
             if (takeIdent(name)) {
                 if (ColorSpaces::hueIndex(space->space) < 0)
-                    return fail(QStringLiteral("%1 has no hue to interpolate").arg(quoted(space->name)));
+                    return fail(tr("%1 has no hue to interpolate").arg(quoted(space->name)));
                 if (!takeIdent("hue"))
-                    return fail(QStringLiteral("color-mix() needs 'hue' after %1").arg(quoted(name)));
+                    return fail(tr("color-mix() needs 'hue' after %1").arg(quoted(name)));
                 method = m;
             }
         }
         if (!take(Token::Type::Comma))
-            return fail(QStringLiteral("color-mix() needs a comma after its colour space"));
+            return fail(tr("color-mix() needs a comma after its colour space"));
         std::optional<double> p1, p2;
         const std::optional<CssColor> first = mixPart(&p1);
         if (!first)
             return std::nullopt;
         if (!take(Token::Type::Comma))
-            return fail(QStringLiteral("color-mix() needs a comma between its two colours"));
+            return fail(tr("color-mix() needs a comma between its two colours"));
         const std::optional<CssColor> second = mixPart(&p2);
         if (!second)
             return std::nullopt;
         if (!take(Token::Type::Close))
-            return fail(QStringLiteral("color-mix() mixes two colours; unexpected %1").arg(describe(current)));
+            return fail(tr("color-mix() mixes two colours; unexpected %1").arg(describe(current)));
         return mix(*first, *second, p1, p2, space->space, method);
     }
 
@@ -758,7 +760,7 @@ private:
             if (!p)
                 return false;
             if (p->unit != Unit::Percent || p->v < 0 || p->v > 100)
-                return fail(QStringLiteral("a colour's share in color-mix() is a percentage from 0% to 100%")), false;
+                return fail(tr("a colour's share in color-mix() is a percentage from 0% to 100%")), false;
             *percentage = p->v;
             return true;
         };
@@ -782,7 +784,7 @@ private:
             p2 = 100 - *p1;
         const double sum = *p1 + *p2;
         if (sum <= 0)
-            return fail(QStringLiteral("the shares in color-mix() add up to 0%"));
+            return fail(tr("the shares in color-mix() add up to 0%"));
         const double t = *p2 / sum;
         const double alphaMultiplier = std::min(sum / 100, 1.0);
         a = ColorSpaces::convert(a, space);

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "export/sampleexport.h"
 
+#include <QCoreApplication>
+
 #include "values/contrast.h"
 #include "values/conversions.h"
 
@@ -36,11 +38,12 @@ QString htmlText(const SampleColors &colors)
 
 QString contrastLine(const SampleColors &colors, Rgb SampleColors::*textPart)
 {
-    const char *name = textPart == &SampleColors::text ? "Text"
-        : textPart == &SampleColors::link              ? "Link"
-                                                       : "Visited link";
+    const char *line = textPart == &SampleColors::text
+        ? QT_TRANSLATE_NOOP("SampleExport", "Text on background: %1 (%2)")
+        : textPart == &SampleColors::link ? QT_TRANSLATE_NOOP("SampleExport", "Link on background: %1 (%2)")
+                                          : QT_TRANSLATE_NOOP("SampleExport", "Visited link on background: %1 (%2)");
     const double ratio = contrastRatio(colors.*textPart, colors.back);
-    return QStringLiteral("%1 on background: %2 (%3)").arg(QLatin1String(name), ratioText(ratio), contrastLevel(ratio));
+    return QCoreApplication::translate("SampleExport", line).arg(ratioText(ratio), contrastLevel(ratio));
 }
 
 QStringList contrastLines(const SampleColors &colors)

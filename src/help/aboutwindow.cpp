@@ -14,7 +14,7 @@ AboutWindow::AboutWindow(const QPixmap &picture, QWidget *parent)
             | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setFixedSize(twipsToPixels(4608), twipsToPixels(936));
     // White in a light scheme, dark in a dark one, always with its own text colour.
     setAutoFillBackground(true);

@@ -7,31 +7,37 @@
 #include "rusketversion.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace {
 
-const char helpText[] = "Usage: rusket [options]\n"
-                        "Rusket shows one colour at once in every notation HTML and CSS accept.\n"
-                        "\n"
-                        "Options:\n"
-                        "  -h, --help            Show this help and exit.\n"
-                        "  -v, --version         Show the version and exit.\n"
-                        "  --color TEXT          Start with the CSS colour TEXT current.\n"
-                        "  --convert TEXT        Print the CSS colour TEXT in every format, one a line, and exit;\n"
-                        "                        with -, convert one colour a line from standard input.\n"
-                        "  --format NAME         With --convert, print only this format: hex, rgb, hsl, hwb,\n"
-                        "                        lab, lch, oklab, oklch, display-p3 or name.\n"
-                        "\n"
-                        "Examples:\n"
-                        "  rusket --convert '#ff8000' --format oklch\n"
-                        "  rusket --convert - --format hex < colours.txt\n"
-                        "\n"
-                        "Qt's own window options, such as -style or -geometry, are passed on to Qt.\n";
+const char helpText[] = QT_TRANSLATE_NOOP("CommandLine",
+    "Usage: rusket [options]\n"
+    "Rusket shows one colour at once in every notation HTML and CSS accept.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help            Show this help and exit.\n"
+    "  -v, --version         Show the version and exit.\n"
+    "  --color TEXT          Start with the CSS colour TEXT current.\n"
+    "  --convert TEXT        Print the CSS colour TEXT in every format, one a line, and exit;\n"
+    "                        with -, convert one colour a line from standard input.\n"
+    "  --format NAME         With --convert, print only this format: hex, rgb, hsl, hwb,\n"
+    "                        lab, lch, oklab, oklch, display-p3 or name.\n"
+    "\n"
+    "Examples:\n"
+    "  rusket --convert '#ff8000' --format oklch\n"
+    "  rusket --convert - --format hex < colours.txt\n"
+    "\n"
+    "Qt's own window options, such as -style or -geometry, are passed on to Qt.\n");
 
-const char noDisplayText[] = "rusket: no display found. Rusket is a desktop program and needs an X11 or Wayland "
-                             "session; on a machine without one, run it in a virtual display: xvfb-run rusket\n";
+const char noDisplayText[] = QT_TRANSLATE_NOOP("CommandLine",
+    "rusket: no display found. Rusket is a desktop program and needs an X11 or Wayland session; on a machine "
+    "without one, run it in a virtual display: xvfb-run rusket\n");
 
-const QString tryHelp = QStringLiteral("Try 'rusket --help' for more information.\n");
+QString tryHelp()
+{
+    return QCoreApplication::translate("CommandLine", "Try 'rusket --help' for more information.\n");
+}
 
 struct OwnOptions
 {
@@ -51,30 +57,33 @@ struct OwnOptions
     std::optional<CommandLineReply> replyWithoutWindow(const QCommandLineParser &parser) const
     {
         if (parser.isSet(help))
-            return CommandLineReply::output(QLatin1String(helpText));
+            return CommandLineReply::output(QCoreApplication::translate("CommandLine", helpText));
         if (parser.isSet(version))
             return CommandLineReply::output(QStringLiteral("Rusket " RUSKET_VERSION "\n"));
         std::optional<CssFormat> chosen;
         if (parser.isSet(format)) {
             chosen = CssFormats::named(parser.value(format));
             if (!chosen)
-                return usageError(QStringLiteral("unknown format '%1'.").arg(parser.value(format)));
+                return usageError(
+                    QCoreApplication::translate("CommandLine", "unknown format '%1'.").arg(parser.value(format)));
             if (!parser.isSet(convert))
-                return usageError(QStringLiteral("--format goes with --convert."));
+                return usageError(QCoreApplication::translate("CommandLine", "--format goes with --convert."));
         }
         if (parser.isSet(convert))
             return converted(parser.value(convert), chosen);
         if (parser.isSet(color)) {
             const CssReading reading = readCssColor(parser.value(color));
             if (!reading.ok)
-                return CommandLineReply::error(2, QStringLiteral("rusket: --color: %1\n").arg(reading.reason));
+                return CommandLineReply::error(
+                    2, QCoreApplication::translate("CommandLine", "rusket: --color: %1\n").arg(reading.reason));
         }
         return std::nullopt;
     }
 
     static CommandLineReply usageError(const QString &what)
     {
-        return CommandLineReply::error(2, QStringLiteral("rusket: ") + what + u'\n' + tryHelp);
+        return CommandLineReply::error(
+            2, QCoreApplication::translate("CommandLine", "rusket: %1\n").arg(what) + tryHelp());
     }
 
     static CommandLineReply converted(const QString &text, std::optional<CssFormat> format)
@@ -87,7 +96,8 @@ struct OwnOptions
         }
         const CssReading reading = readCssColor(text);
         if (!reading.ok)
-            return CommandLineReply::error(1, QStringLiteral("rusket: %1\n").arg(reading.reason));
+            return CommandLineReply::error(
+                1, QCoreApplication::translate("CommandLine", "rusket: %1\n").arg(reading.reason));
         return CommandLineReply::output(Conversion::allFormats(reading.bytes, format));
     }
 };
@@ -120,7 +130,7 @@ std::optional<CommandLineReply> replyBeforeWindowSystem(
     if (std::optional<CommandLineReply> reply = own.replyWithoutWindow(parser))
         return reply;
     if (!displayNamed(arguments, environment))
-        return CommandLineReply::error(1, QLatin1String(noDisplayText));
+        return CommandLineReply::error(1, QCoreApplication::translate("CommandLine", noDisplayText));
     return std::nullopt;
 }
 
@@ -131,8 +141,8 @@ std::optional<CommandLineReply> replyToCommandLine(const QStringList &arguments)
     if (!parser.parse(arguments))
         return OwnOptions::usageError(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
-        return OwnOptions::usageError(
-            QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+        return OwnOptions::usageError(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
+                                          .arg(parser.positionalArguments().first()));
     return own.replyWithoutWindow(parser);
 }
 

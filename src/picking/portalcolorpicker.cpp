@@ -36,7 +36,7 @@ PortalColorPicker::PortalColorPicker(QObject *parent)
         if (!isWaiting())
             return;
         stopListening();
-        emit failed(QStringLiteral("the desktop portal left the session bus before it answered"));
+        emit failed(tr("Pick from Screen failed: the desktop portal left the session bus before it answered."));
     });
 }
 
@@ -65,7 +65,8 @@ void PortalColorPicker::pick(const QString &parentWindow)
                 emit unsupported();
             } else if (reply.isError()) {
                 stopListening();
-                emit failed(QStringLiteral("the desktop portal refused the request: ") + reply.error().message());
+                emit failed(tr("Pick from Screen failed: the desktop portal refused the request: %1.")
+                                .arg(reply.error().message()));
             } else if (reply.value().path() != requestPath) {
                 listenAt(reply.value().path()); // an older portal chose its own place to answer
             }
@@ -89,9 +90,9 @@ void PortalColorPicker::handleResponse(uint response, const QVariantMap &results
     if (response == 1) {
         emit cancelled();
     } else if (response != 0) {
-        emit failed(QStringLiteral("the desktop portal ended the request (response %1)").arg(response));
+        emit failed(tr("Pick from Screen failed: the desktop portal ended the request (response %1).").arg(response));
     } else if (!color.canConvert<QDBusArgument>()) {
-        emit failed(QStringLiteral("the desktop portal gave no colour"));
+        emit failed(tr("Pick from Screen failed: the desktop portal gave no colour."));
     } else {
         double red = 0, green = 0, blue = 0;
         const QDBusArgument fractions = color.value<QDBusArgument>();

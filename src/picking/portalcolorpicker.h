@@ -33,7 +33,7 @@ public:
 signals:
     void picked(Rgb color);
     void cancelled();
-    void failed(const QString &what);
+    void failed(const QString &message); // a whole sentence for the user
     /// The portal has no colour picker: it does not know the interface or the method.
     void unsupported();
 

@@ -5,15 +5,6 @@
 #include "picking/portalcolorpicker.h"
 #include "picking/screengrabpicker.h"
 
-namespace {
-
-QString failure(const QString &what)
-{
-    return QStringLiteral("Pick from Screen failed: %1.").arg(what);
-}
-
-} // namespace
-
 ScreenPick::ScreenPick(QObject *parent)
     : QObject(parent)
     , portal(new PortalColorPicker(this))
@@ -24,10 +15,10 @@ ScreenPick::ScreenPick(QObject *parent)
     connect(portal, &PortalColorPicker::failed, this, ended);
     connect(portal, &PortalColorPicker::unsupported, this, ended);
     connect(portal, &PortalColorPicker::picked, this, &ScreenPick::picked);
-    connect(portal, &PortalColorPicker::failed, this, [this](const QString &what) { emit failed(failure(what)); });
+    connect(portal, &PortalColorPicker::failed, this, &ScreenPick::failed);
     connect(portal, &PortalColorPicker::unsupported, this, [this] {
-        startOverlay(QStringLiteral("Pick from Screen is not available here: the desktop portal has no colour "
-                                    "picker and there is no X11 screen to read."));
+        startOverlay(tr("Pick from Screen is not available here: the desktop portal has no colour picker and "
+                        "there is no X11 screen to read."));
     });
 }
 
@@ -40,8 +31,8 @@ void ScreenPick::start(const QString &parentWindow)
         portal->pick(parentWindow);
         emit waitingOnPortal(true);
     } else
-        startOverlay(QStringLiteral("Pick from Screen is not available here: there is no desktop portal "
-                                    "(org.freedesktop.portal.Desktop) and no X11 screen to read."));
+        startOverlay(tr("Pick from Screen is not available here: there is no desktop portal "
+                        "(org.freedesktop.portal.Desktop) and no X11 screen to read."));
 }
 
 void ScreenPick::abandon()

@@ -29,7 +29,8 @@ std::optional<LoadError> ColorNameTable::read(FieldReader &reader, const QString
     while (!reader.atEndBeforeRecord()) {
         if (entries.size() == capacity)
             return LoadError{fileName, reader.line(),
-                QStringLiteral("holds more than %1 colour names, the most the table takes").arg(capacity)};
+                QCoreApplication::translate("LoadError", "holds more than %1 colour names, the most the table takes")
+                    .arg(capacity)};
         const QString name = *reader.readField();
         QString what;
         const std::optional<Rgb> color = reader.readColor(&what);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "tables/datafiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -17,6 +18,6 @@ std::optional<LoadError> locateDataFile(
         }
     }
     return LoadError{name, 0,
-        QStringLiteral("cannot be read: neither %1 nor %2 exists")
+        QCoreApplication::translate("LoadError", "cannot be read: neither %1 nor %2 exists")
             .arg(QDir::toNativeSeparators(beside), QDir::toNativeSeparators(installed))};
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "tables/fieldreader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -13,7 +14,8 @@ std::optional<LoadError> FieldReader::open(const QString &path, std::optional<Fi
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return LoadError{QFileInfo(path).fileName(), 0, QStringLiteral("cannot be read (%1)").arg(file.errorString())};
+        return LoadError{QFileInfo(path).fileName(), 0,
+            QCoreApplication::translate("LoadError", "cannot be read (%1)").arg(file.errorString())};
     reader->emplace(file.readAll());
     return std::nullopt;
 }
@@ -84,7 +86,7 @@ std::optional<quint8> FieldReader::readComponent(QString *error)
 {
     const std::optional<QString> field = readField();
     if (!field) {
-        *error = QStringLiteral("the file ends where a colour component was expected");
+        *error = QCoreApplication::translate("LoadError", "the file ends where a colour component was expected");
         return std::nullopt;
     }
     bool isNumber = !field->isEmpty() && field->size() <= 3;
@@ -92,7 +94,9 @@ std::optional<quint8> FieldReader::readComponent(QString *error)
         isNumber = isNumber && c >= u'0' && c <= u'9';
     const int value = isNumber ? field->toInt() : -1;
     if (value < 0 || value > 255) {
-        *error = QStringLiteral("\"%1\" is not a colour component (a whole number from 0 to 255)").arg(field->left(40));
+        *error = QCoreApplication::translate(
+            "LoadError", "\"%1\" is not a colour component (a whole number from 0 to 255)")
+                     .arg(field->left(40));
         return std::nullopt;
     }
     return quint8(value);

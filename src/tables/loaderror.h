@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // Why a data file could not be read: which file, which line (0 when no line applies), what.
@@ -13,7 +14,7 @@ struct LoadError
 
     QString text() const
     {
-        return line > 0 ? QStringLiteral("%1, line %2: %3").arg(file).arg(line).arg(what)
-                        : QStringLiteral("%1: %2").arg(file, what);
+        return line > 0 ? QCoreApplication::translate("LoadError", "%1, line %2: %3").arg(file).arg(line).arg(what)
+                        : QCoreApplication::translate("LoadError", "%1: %2").arg(file, what);
     }
 };

@@ -20,7 +20,8 @@ std::optional<LoadError> Palette::read(FieldReader &reader, int count, const QSt
     while (colors.size() < count) {
         if (reader.atEndBeforeRecord())
             return LoadError{fileName, reader.line(),
-                QStringLiteral("ends after %1 of its %2 colours").arg(colors.size()).arg(count)};
+                QCoreApplication::translate("LoadError", "ends after %n of its %1 colours", nullptr, int(colors.size()))
+                    .arg(count)};
         QString what;
         const std::optional<Rgb> color = reader.readColor(&what);
         if (!color)

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "values/contrast.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -35,10 +37,10 @@ QString ratioText(double ratio)
 QString contrastLevel(double ratio)
 {
     if (ratio >= 7)
-        return QStringLiteral("AAA");
+        return QCoreApplication::translate("Contrast", "AAA");
     if (ratio >= 4.5)
-        return QStringLiteral("AA");
+        return QCoreApplication::translate("Contrast", "AA");
     if (ratio >= 3)
-        return QStringLiteral("AA large text only");
-    return QStringLiteral("fails");
+        return QCoreApplication::translate("Contrast", "AA large text only");
+    return QCoreApplication::translate("Contrast", "fails");
 }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "values/rangecheck.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 struct BoundTexts
@@ -25,8 +27,12 @@ BoundTexts boundTexts(ColorSource notation)
 RangeCheck checkRange(qint16 value, ColorSource notation)
 {
     if (value < 0)
-        return {0, QStringLiteral("Value has to be equal or above ") + QLatin1String(boundTexts(notation).lower)};
+        return {0,
+            QCoreApplication::translate("RangeCheck", "Value has to be equal or above %1")
+                .arg(QLatin1String(boundTexts(notation).lower))};
     if (value > 255)
-        return {255, QStringLiteral("Value has to be equal or below ") + QLatin1String(boundTexts(notation).upper)};
+        return {255,
+            QCoreApplication::translate("RangeCheck", "Value has to be equal or below %1")
+                .arg(QLatin1String(boundTexts(notation).upper))};
     return {value, {}};
 }

@@ -7,6 +7,7 @@
 #include "widgets/slider.h"
 #include "values/twips.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHash>
 #include <cmath>
@@ -47,15 +48,15 @@ using enum Kind;
 // clang-format off
 const Control table[] = {
     // kind          name            container      left   top  width height text
-    {Frame,         "rgbByte",      nullptr,        120,  120, 3135,  615, "RGB Value for CSS"},
-    {Frame,         "rgbPercent",   nullptr,        120,  840, 3135,  615, "RGB Percentage for CSS"},
-    {Frame,         "rgbHex",       nullptr,        120, 1560, 3135,  615, "RGB Hexadecimal for HTML"},
-    {Frame,         "rgbName",      nullptr,        120, 2280, 3132,  612, "Name"},
+    {Frame,         "rgbByte",      nullptr,        120,  120, 3135,  615, QT_TRANSLATE_NOOP("ControlTable", "RGB Value for CSS")},
+    {Frame,         "rgbPercent",   nullptr,        120,  840, 3135,  615, QT_TRANSLATE_NOOP("ControlTable", "RGB Percentage for CSS")},
+    {Frame,         "rgbHex",       nullptr,        120, 1560, 3135,  615, QT_TRANSLATE_NOOP("ControlTable", "RGB Hexadecimal for HTML")},
+    {Frame,         "rgbName",      nullptr,        120, 2280, 3132,  612, QT_TRANSLATE_NOOP("ControlTable", "Name")},
     {Picture,       "picBack",      nullptr,        120, 3000, 3615, 1092},
-    {Toggle,        "chkNetscape",  nullptr,       3360,  240,  375,  375, "Netscape Color Cube"},
-    {Toggle,        "chkWindows",   nullptr,       3360,  720,  375,  375, "Windows Default 16"},
+    {Toggle,        "chkNetscape",  nullptr,       3360,  240,  375,  375, QT_TRANSLATE_NOOP("ControlTable", "Netscape Color Cube")},
+    {Toggle,        "chkWindows",   nullptr,       3360,  720,  375,  375, QT_TRANSLATE_NOOP("ControlTable", "Windows Default 16")},
     {Picture,       "colShow",      nullptr,       3360, 1200,  375, 1692},
-    {Frame,         "rgbSetSpace",  nullptr,       3840,  120, 1215, 3972, "RGB"},
+    {Frame,         "rgbSetSpace",  nullptr,       3840,  120, 1215, 3972, QT_TRANSLATE_NOOP("ControlTable", "RGB")},
 
     {Field,         "redByte",      "rgbByte",      120,  240,  375,  285},
     {Field,         "greenByte",    "rgbByte",      480,  240,  375,  285},
@@ -75,9 +76,9 @@ const Control table[] = {
     {Field,         "txtRgbName",   "rgbName",      120,  240, 1332,  288},
     {ReadOnlyField, "txtRgbMore",   "rgbName",     1560,  240, 1452,  288},
 
-    {Label,         "txtText",      "picBack",      120,  120, 3132,  252, "A sample text to drag and drop a color onto"},
-    {LinkLabel,     "txtLink",      "picBack",      120,  360, 2652,  252, "A link to drag and drop a color onto"},
-    {LinkLabel,     "txtVLink",     "picBack",      120,  600, 3132,  252, "A visited link to drag and drop a color onto"},
+    {Label,         "txtText",      "picBack",      120,  120, 3132,  252, QT_TRANSLATE_NOOP("ControlTable", "A sample text to drag and drop a color onto")},
+    {LinkLabel,     "txtLink",      "picBack",      120,  360, 2652,  252, QT_TRANSLATE_NOOP("ControlTable", "A link to drag and drop a color onto")},
+    {LinkLabel,     "txtVLink",     "picBack",      120,  600, 3132,  252, QT_TRANSLATE_NOOP("ControlTable", "A visited link to drag and drop a color onto")},
 
     {Slider,        "redSlide",     "rgbSetSpace",  120,  360,  255, 2412},
     {Slider,        "greenSlide",   "rgbSetSpace",  480,  360,  255, 2412},
@@ -85,8 +86,8 @@ const Control table[] = {
     {Line,          "Line1",        "rgbSetSpace",  240, 2760,   15,  120, "#FF0000"},
     {Line,          "Line2",        "rgbSetSpace",  600, 2760,   15,  120, "#00FF00"},
     {Line,          "Line3",        "rgbSetSpace",  960, 2760,   15,  120, "#0000FF"},
-    {Toggle,        "slideLock",    "rgbSetSpace",  120, 2880,  972,  372, "Lock sliding"},
-    {Button,        "cmdPickColor", "rgbSetSpace",  120, 3480,  972,  432, "Pick color..."},
+    {Toggle,        "slideLock",    "rgbSetSpace",  120, 2880,  972,  372, QT_TRANSLATE_NOOP("ControlTable", "Lock sliding")},
+    {Button,        "cmdPickColor", "rgbSetSpace",  120, 3480,  972,  432, QT_TRANSLATE_NOOP("ControlTable", "Pick color...")},
 };
 
 const char *const keyboardOrder[] = {
@@ -104,35 +105,35 @@ struct Accessible
     const char *accessibleName;
     const char *description;
 };
-const char *const applies = "Type, then leave the field: every other notation follows";
+const char *const applies = QT_TRANSLATE_NOOP("ControlTable", "Type, then leave the field: every other notation follows");
+const char *const copies = QT_TRANSLATE_NOOP("ControlTable", "Select and copy it into a style sheet");
+const char *const slides = QT_TRANSLATE_NOOP("ControlTable", "Arrow keys move it by 1, Page Up and Page Down by 10");
 const Accessible accessibility[] = {
-    {"redByte",      "Red, decimal (0 to 255)",      applies},
-    {"greenByte",    "Green, decimal (0 to 255)",    applies},
-    {"blueByte",     "Blue, decimal (0 to 255)",     applies},
-    {"byteShow",     "CSS rgb() text",               "Select and copy it into a style sheet"},
-    {"redPercent",   "Red, percentage",              applies},
-    {"greenPercent", "Green, percentage",            applies},
-    {"bluePercent",  "Blue, percentage",             applies},
-    {"percentShow",  "CSS rgb() percentage text",    "Select and copy it into a style sheet"},
-    {"redHex",       "Red, hexadecimal",             applies},
-    {"greenHex",     "Green, hexadecimal",           applies},
-    {"blueHex",      "Blue, hexadecimal",            applies},
-    {"hexShow",      "HTML colour attribute text",   "Select and copy it behind an HTML attribute name"},
-    {"txtRgbName",   "Colour name",                  "Type a CSS colour name, then leave the field"},
-    {"txtRgbMore",   "Further names of the colour",  ""},
-    {"picBack",      "Sample page background",       ""},
-    {"txtText",      "Sample text",                  ""},
-    {"txtLink",      "Sample link",                  ""},
-    {"txtVLink",     "Sample visited link",          ""},
-    {"colShow",      "Colour swatch: drag onto the sample page", ""},
-    {"redSlide",     "Red slider",                   "Arrow keys move it by 1, Page Up and Page Down by 10"},
-    {"greenSlide",   "Green slider",                 "Arrow keys move it by 1, Page Up and Page Down by 10"},
-    {"blueSlide",    "Blue slider",                  "Arrow keys move it by 1, Page Up and Page Down by 10"},
-    {"slideLock",    "Lock sliding",                 "When pressed, the three sliders move together"},
-    {"chkNetscape",  "Netscape Color Cube",          "Pressed when the colour is one of the 216 web-safe colours; "
-                                                     "press it to move to the nearest of them"},
-    {"chkWindows",   "Windows Default 16",           "Pressed when the colour is one of the 16 basic colours; "
-                                                     "press it to move to the nearest of them"},
+    {"redByte", QT_TRANSLATE_NOOP("ControlTable", "Red, decimal (0 to 255)"), applies},
+    {"greenByte", QT_TRANSLATE_NOOP("ControlTable", "Green, decimal (0 to 255)"), applies},
+    {"blueByte", QT_TRANSLATE_NOOP("ControlTable", "Blue, decimal (0 to 255)"), applies},
+    {"byteShow", QT_TRANSLATE_NOOP("ControlTable", "CSS rgb() text"), copies},
+    {"redPercent", QT_TRANSLATE_NOOP("ControlTable", "Red, percentage"), applies},
+    {"greenPercent", QT_TRANSLATE_NOOP("ControlTable", "Green, percentage"), applies},
+    {"bluePercent", QT_TRANSLATE_NOOP("ControlTable", "Blue, percentage"), applies},
+    {"percentShow", QT_TRANSLATE_NOOP("ControlTable", "CSS rgb() percentage text"), copies},
+    {"redHex", QT_TRANSLATE_NOOP("ControlTable", "Red, hexadecimal"), applies},
+    {"greenHex", QT_TRANSLATE_NOOP("ControlTable", "Green, hexadecimal"), applies},
+    {"blueHex", QT_TRANSLATE_NOOP("ControlTable", "Blue, hexadecimal"), applies},
+    {"hexShow", QT_TRANSLATE_NOOP("ControlTable", "HTML colour attribute text"), QT_TRANSLATE_NOOP("ControlTable", "Select and copy it behind an HTML attribute name")},
+    {"txtRgbName", QT_TRANSLATE_NOOP("ControlTable", "Colour name"), QT_TRANSLATE_NOOP("ControlTable", "Type a CSS colour name, then leave the field")},
+    {"txtRgbMore", QT_TRANSLATE_NOOP("ControlTable", "Further names of the colour"), ""},
+    {"picBack", QT_TRANSLATE_NOOP("ControlTable", "Sample page background"), ""},
+    {"txtText", QT_TRANSLATE_NOOP("ControlTable", "Sample text"), ""},
+    {"txtLink", QT_TRANSLATE_NOOP("ControlTable", "Sample link"), ""},
+    {"txtVLink", QT_TRANSLATE_NOOP("ControlTable", "Sample visited link"), ""},
+    {"colShow", QT_TRANSLATE_NOOP("ControlTable", "Colour swatch: drag onto the sample page"), ""},
+    {"redSlide", QT_TRANSLATE_NOOP("ControlTable", "Red slider"), slides},
+    {"greenSlide", QT_TRANSLATE_NOOP("ControlTable", "Green slider"), slides},
+    {"blueSlide", QT_TRANSLATE_NOOP("ControlTable", "Blue slider"), slides},
+    {"slideLock", QT_TRANSLATE_NOOP("ControlTable", "Lock sliding"), QT_TRANSLATE_NOOP("ControlTable", "When pressed, the three sliders move together")},
+    {"chkNetscape", QT_TRANSLATE_NOOP("ControlTable", "Netscape Color Cube"), QT_TRANSLATE_NOOP("ControlTable", "Pressed when the colour is one of the 216 web-safe colours; press it to move to the nearest of them")},
+    {"chkWindows", QT_TRANSLATE_NOOP("ControlTable", "Windows Default 16"), QT_TRANSLATE_NOOP("ControlTable", "Pressed when the colour is one of the 16 basic colours; press it to move to the nearest of them")},
 };
 
 // What each field shows whole at its fixed width; its font shrinks until that fits. D is
@@ -181,7 +182,7 @@ QWidget *makeField(const Control &c)
 
 QWidget *makeLabel(const Control &c)
 {
-    auto *label = new SampleLabel(QString::fromLatin1(c.text));
+    auto *label = new SampleLabel(QCoreApplication::translate("ControlTable", c.text));
     if (c.kind == LinkLabel) {
         QFont font = label->font();
         font.setPointSizeF(7.8);
@@ -195,7 +196,7 @@ QWidget *makeToggle(const Control &c)
 {
     auto *toggle = new QToolButton;
     toggle->setCheckable(true);
-    toggle->setToolTip(QString::fromLatin1(c.text));
+    toggle->setToolTip(QCoreApplication::translate("ControlTable", c.text));
     toggle->setIconSize(QSize(16, 16));
     toggle->setFocusPolicy(Qt::StrongFocus);
     return toggle;
@@ -214,7 +215,7 @@ QWidget *makeLine(const Control &c)
 QWidget *make(const Control &c)
 {
     switch (c.kind) {
-    case Frame: return new QGroupBox(QString::fromLatin1(c.text));
+    case Frame: return new QGroupBox(QCoreApplication::translate("ControlTable", c.text));
     case Field:
     case WhiteField:
     case ReadOnlyField: return makeField(c);
@@ -223,7 +224,7 @@ QWidget *make(const Control &c)
     case Picture: return new PictureBox;
     case Slider: return new ::Slider;
     case Toggle: return makeToggle(c);
-    case Button: return new QPushButton(QString::fromLatin1(c.text));
+    case Button: return new QPushButton(QCoreApplication::translate("ControlTable", c.text));
     case Line: return makeLine(c);
     }
     return nullptr;
@@ -305,8 +306,9 @@ void build(QWidget *clientArea)
     }
     for (const Accessible &a : accessibility) {
         QWidget *control = built.value(QLatin1String(a.name));
-        control->setAccessibleName(QLatin1String(a.accessibleName));
-        control->setAccessibleDescription(QLatin1String(a.description));
+        control->setAccessibleName(QCoreApplication::translate("ControlTable", a.accessibleName));
+        control->setAccessibleDescription(
+            *a.description ? QCoreApplication::translate("ControlTable", a.description) : QString());
     }
 }
 

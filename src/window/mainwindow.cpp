@@ -145,30 +145,30 @@ void MainWindow::createMenus()
     };
     // clang-format off
     const Menu menus[] = {
-        {"mnuFile", "&File", true, {
-            {"mnuFileExit", "E&xit", {}, &MainWindow::exitProgram},
+        {"mnuFile", QT_TR_NOOP("&File"), true, {
+            {"mnuFileExit", QT_TR_NOOP("E&xit"), {}, &MainWindow::exitProgram},
         }},
-        {"mnuEdit", "&Edit", false, {
-            {"mnuEditCopyCSS", "Copy as CSS", {}, &MainWindow::copySampleAsCss},
-            {"mnuEditCopyHTML", "Copy as HTML", {}, &MainWindow::copySampleAsHtml},
+        {"mnuEdit", QT_TR_NOOP("&Edit"), false, {
+            {"mnuEditCopyCSS", QT_TR_NOOP("Copy as CSS"), {}, &MainWindow::copySampleAsCss},
+            {"mnuEditCopyHTML", QT_TR_NOOP("Copy as HTML"), {}, &MainWindow::copySampleAsHtml},
             {"mnuEditSep", "-", {}, nullptr},
-            {"mnuEditSetDef", "Set Default", {}, &MainWindow::setDefaultSampleColors},
-            {"mnuEditApply", "Apply Current Color", {}, &MainWindow::applyCurrentColorToPart},
-            {"mnuEditTake", "Make This Color Current", {}, &MainWindow::makePartColorCurrent},
+            {"mnuEditSetDef", QT_TR_NOOP("Set Default"), {}, &MainWindow::setDefaultSampleColors},
+            {"mnuEditApply", QT_TR_NOOP("Apply Current Color"), {}, &MainWindow::applyCurrentColorToPart},
+            {"mnuEditTake", QT_TR_NOOP("Make This Color Current"), {}, &MainWindow::makePartColorCurrent},
             {"mnuEditSep2", "-", {}, nullptr},
         }},
-        {"mnuQuestion", "&?", true, {
-            {"mnuQuestionInfo", "&Info", {}, &MainWindow::showInfo},
-            {"mnuQuestionAbout", "&About", QKeySequence(Qt::Key_F1), &MainWindow::showAbout},
+        {"mnuQuestion", QT_TR_NOOP("&?"), true, {
+            {"mnuQuestionInfo", QT_TR_NOOP("&Info"), {}, &MainWindow::showInfo},
+            {"mnuQuestionAbout", QT_TR_NOOP("&About"), QKeySequence(Qt::Key_F1), &MainWindow::showAbout},
         }},
     };
     // clang-format on
 
     for (const Menu &m : menus) {
-        auto *menu = new QMenu(QString::fromLatin1(m.caption), this);
+        auto *menu = new QMenu(tr(m.caption), this);
         menu->setObjectName(QLatin1String(m.name));
         for (const MenuItem &item : m.items) {
-            QAction *action = item.handler ? menu->addAction(QString::fromLatin1(item.caption)) : menu->addSeparator();
+            QAction *action = item.handler ? menu->addAction(tr(item.caption)) : menu->addSeparator();
             action->setObjectName(QLatin1String(item.name));
             if (!item.shortcut.isEmpty()) {
                 action->setShortcut(item.shortcut);
@@ -192,7 +192,7 @@ void MainWindow::createMenus()
 
 void MainWindow::createVisionMenu()
 {
-    QMenu *simulate = new QMenu(QStringLiteral("Simulate &Vision"), sampleMenu);
+    QMenu *simulate = new QMenu(tr("Simulate &Vision"), sampleMenu);
     simulate->setObjectName(QStringLiteral("mnuEditVision"));
     sampleMenu->insertMenu(sampleMenu->actions().last(), simulate); // before the contrast lines' separator
     auto *choices = new QActionGroup(simulate);
@@ -214,21 +214,33 @@ void MainWindow::createVisionMenu()
     visionBadge->hide();
 }
 
+QString MainWindow::seenWith(VisionDeficiency deficiency)
+{
+    switch (deficiency) {
+    case VisionDeficiency::None: return {};
+    case VisionDeficiency::Protanopia: return tr("protanopia (no red cones)");
+    case VisionDeficiency::Deuteranopia: return tr("deuteranopia (no green cones)");
+    case VisionDeficiency::Tritanopia: return tr("tritanopia (no blue cones)");
+    case VisionDeficiency::Achromatopsia: return tr("achromatopsia (no colour)");
+    }
+    return {};
+}
+
 QString MainWindow::simulationName(VisionDeficiency deficiency)
 {
     switch (deficiency) {
-    case VisionDeficiency::None: return QStringLiteral("Normal Vision");
-    case VisionDeficiency::Protanopia: return QStringLiteral("Protanopia (no red cones)");
-    case VisionDeficiency::Deuteranopia: return QStringLiteral("Deuteranopia (no green cones)");
-    case VisionDeficiency::Tritanopia: return QStringLiteral("Tritanopia (no blue cones)");
-    case VisionDeficiency::Achromatopsia: return QStringLiteral("Achromatopsia (no colour)");
+    case VisionDeficiency::None: return tr("Normal Vision");
+    case VisionDeficiency::Protanopia: return tr("Protanopia (no red cones)");
+    case VisionDeficiency::Deuteranopia: return tr("Deuteranopia (no green cones)");
+    case VisionDeficiency::Tritanopia: return tr("Tritanopia (no blue cones)");
+    case VisionDeficiency::Achromatopsia: return tr("Achromatopsia (no colour)");
     }
     return {};
 }
 
 void MainWindow::createScreenPick()
 {
-    auto *pick = new QAction(QStringLiteral("Pick from Screen"), this);
+    auto *pick = new QAction(tr("Pick from Screen"), this);
     pick->setObjectName(QStringLiteral("actPickFromScreen"));
     pick->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     connect(pick, &QAction::triggered, this, &MainWindow::pickFromScreen);
@@ -253,7 +265,7 @@ void MainWindow::createSwatchMenu(QAction *pick)
     swatchMenu = new QMenu(this);
     swatchMenu->setObjectName(QStringLiteral("mnuSwatch"));
     swatchMenu->addAction(pick);
-    QAction *paste = swatchMenu->addAction(QStringLiteral("Paste Color"), this, &MainWindow::pasteColor);
+    QAction *paste = swatchMenu->addAction(tr("Paste Color"), this, &MainWindow::pasteColor);
     paste->setObjectName(QStringLiteral("actPasteColor"));
     // Ctrl+V pastes a colour where the focus is in no text field; a field takes it itself.
     auto *pasteKey = new QShortcut(QKeySequence::Paste, this);
@@ -261,7 +273,7 @@ void MainWindow::createSwatchMenu(QAction *pick)
         if (!qobject_cast<QLineEdit *>(focusWidget()))
             pasteColor();
     });
-    QMenu *copyAs = swatchMenu->addMenu(QStringLiteral("Copy as"));
+    QMenu *copyAs = swatchMenu->addMenu(tr("Copy as"));
     copyAs->setObjectName(QStringLiteral("mnuCopyAs"));
     for (CssFormat format : CssFormats::all) {
         QAction *copy = copyAs->addAction(QString());
@@ -407,7 +419,7 @@ void MainWindow::updateColor(ColorSource source)
     showText(combinedTexts[1], texts.percentShow);
     showText(combinedTexts[2], texts.hexShow);
     const QString swatchHelp
-        = QStringLiteral("On white %1, on black %2\nPick from Screen: right-click or Ctrl+Shift+P")
+        = tr("On white %1, on black %2\nPick from Screen: right-click or Ctrl+Shift+P")
               .arg(ratioText(contrastRatio(color, {255, 255, 255})), ratioText(contrastRatio(color, {0, 0, 0})));
     swatch->setToolTip(swatchHelp);
     swatch->setAccessibleDescription(swatchHelp);
@@ -614,7 +626,7 @@ QStringList MainWindow::shownContrastLines() const
         *color = simulateVision(*color, vision);
     QStringList lines = contrastLines(seen);
     for (QString &line : lines)
-        line += QStringLiteral(", as seen with ") + simulationName(vision).toLower();
+        line = tr("%1, as seen with %2").arg(line, seenWith(vision));
     return lines;
 }
 
@@ -626,14 +638,14 @@ void MainWindow::simulateVisionOnPage(VisionDeficiency deficiency)
     describeSamplePage();
     // Named where no sighted reader can miss it, and for screen readers in the page's name.
     const bool on = deficiency != VisionDeficiency::None;
-    visionBadge->setText(on ? QStringLiteral("Simulated: ") + simulationName(deficiency) : QString());
+    visionBadge->setText(on ? tr("Simulated: %1").arg(simulationName(deficiency)) : QString());
     visionBadge->adjustSize();
     visionBadge->move(visionBadge->parentWidget()->width() - visionBadge->width() - 2,
         visionBadge->parentWidget()->height() - visionBadge->height() - 2);
     visionBadge->setVisible(on);
     sampleParts[0].control->setAccessibleName(on
-            ? QStringLiteral("Sample page background, simulating %1").arg(simulationName(deficiency))
-            : QStringLiteral("Sample page background"));
+            ? tr("Sample page background, simulating %1").arg(simulationName(deficiency))
+            : QCoreApplication::translate("ControlTable", "Sample page background"));
 }
 
 SampleColors MainWindow::sampleColors() const
@@ -706,7 +718,7 @@ void MainWindow::copySampleAsHtml()
 void MainWindow::copyToClipboard(const QString &text)
 {
     if (!toolkit.setClipboardText(text))
-        toolkit.showMessage(QStringLiteral("The clipboard could not be written. Please try again."));
+        toolkit.showMessage(tr("The clipboard could not be written. Please try again."));
 }
 
 // ---- The colour dialog, help and exit ----
@@ -718,8 +730,7 @@ void MainWindow::pickColorFromDialog()
     if (result.outcome == DialogOutcome::Cancelled)
         return;
     if (result.outcome == DialogOutcome::Failed) {
-        toolkit.showMessage(QStringLiteral("Error ") + QString::number(result.errorNumber)
-            + QStringLiteral(" selecting color.\r\n") + result.description);
+        toolkit.showMessage(tr("Error %1 selecting color.\r\n%2").arg(result.errorNumber).arg(result.description));
         return;
     }
     confirmedColor = result.color;
@@ -748,7 +759,7 @@ void MainWindow::takeCssText(const QString &text)
 {
     const CssReading reading = readCssColor(text.trimmed());
     if (!reading.ok)
-        return toolkit.showMessage(QStringLiteral("This is no colour: %1.").arg(reading.reason));
+        return toolkit.showMessage(tr("This is no colour: %1.").arg(reading.reason));
     takeColor(reading.bytes);
 }
 

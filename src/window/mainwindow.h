@@ -113,6 +113,7 @@ private:
     QStringList shownContrastLines() const;
     void simulateVisionOnPage(VisionDeficiency deficiency);
     static QString simulationName(VisionDeficiency deficiency);
+    static QString seenWith(VisionDeficiency deficiency);
 
     /// Applies an edit still in its field, as if the field were left; true when there was one.
     /// Every command that reads or changes the current colour calls it first.

@@ -56,7 +56,8 @@ ColorDialogResult QtToolkit::pickColor()
         return {DialogOutcome::Cancelled, 0, 0, {}};
     const QColor chosen = dialog.selectedColor();
     if (!chosen.isValid())
-        return {DialogOutcome::Failed, 0, 1, QStringLiteral("The dialog returned no valid colour.")};
+        return {DialogOutcome::Failed, 0, 1,
+            QCoreApplication::translate("QtToolkit", "The dialog returned no valid colour.")};
     lastDialogColor = chosen;
     const Rgb color{quint8(chosen.red()), quint8(chosen.green()), quint8(chosen.blue())};
     return {DialogOutcome::Confirmed, color.packed(), 0, {}};

@@ -1,0 +1,699 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>About</source>
+        <translation>Über Rusket</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: rusket [options]
+Rusket shows one colour at once in every notation HTML and CSS accept.
+
+Options:
+  -h, --help            Show this help and exit.
+  -v, --version         Show the version and exit.
+  --color TEXT          Start with the CSS colour TEXT current.
+  --convert TEXT        Print the CSS colour TEXT in every format, one a line, and exit;
+                        with -, convert one colour a line from standard input.
+  --format NAME         With --convert, print only this format: hex, rgb, hsl, hwb,
+                        lab, lch, oklab, oklch, display-p3 or name.
+
+Examples:
+  rusket --convert &apos;#ff8000&apos; --format oklch
+  rusket --convert - --format hex &lt; colours.txt
+
+Qt&apos;s own window options, such as -style or -geometry, are passed on to Qt.
+</source>
+        <translation>Aufruf: rusket [Optionen]
+Rusket zeigt eine Farbe zugleich in jeder Schreibweise, die HTML und CSS kennen.
+
+Optionen:
+  -h, --help            Diese Hilfe zeigen und beenden.
+  -v, --version         Die Version zeigen und beenden.
+  --color TEXT          Mit der CSS-Farbe TEXT als aktueller Farbe beginnen.
+  --convert TEXT        Die CSS-Farbe TEXT in jedem Format ausgeben, eines je Zeile;
+                        mit - eine Farbe je Zeile von der Standardeingabe umwandeln.
+  --format NAME         Mit --convert nur dieses Format ausgeben: hex, rgb, hsl, hwb,
+                        lab, lch, oklab, oklch, display-p3 oder name.
+
+Beispiele:
+  rusket --convert &apos;#ff8000&apos; --format oklch
+  rusket --convert - --format hex &lt; farben.txt
+
+Qts eigene Fensteroptionen wie -style oder -geometry werden an Qt weitergegeben.
+</translation>
+    </message>
+    <message>
+        <source>rusket: no display found. Rusket is a desktop program and needs an X11 or Wayland session; on a machine without one, run it in a virtual display: xvfb-run rusket
+</source>
+        <translation>rusket: keine Anzeige gefunden. Rusket ist ein Desktop-Programm und braucht eine X11- oder Wayland-Sitzung; auf einem Rechner ohne sie starten Sie es in einer virtuellen Anzeige: xvfb-run rusket
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;rusket --help&apos; for more information.
+</source>
+        <translation>Mehr dazu zeigt &apos;rusket --help&apos;.
+</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos;.</source>
+        <translation>unbekanntes Format &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>--format goes with --convert.</source>
+        <translation>--format gehört zu --convert.</translation>
+    </message>
+    <message>
+        <source>rusket: --color: %1
+</source>
+        <translation>rusket: --color: %1
+</translation>
+    </message>
+    <message>
+        <source>rusket: %1
+</source>
+        <translation>rusket: %1
+</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>Contrast</name>
+    <message>
+        <source>AAA</source>
+        <translation>AAA</translation>
+    </message>
+    <message>
+        <source>AA</source>
+        <translation>AA</translation>
+    </message>
+    <message>
+        <source>AA large text only</source>
+        <translation>AA nur für große Schrift</translation>
+    </message>
+    <message>
+        <source>fails</source>
+        <translation>ungenügend</translation>
+    </message>
+</context>
+<context>
+    <name>ControlTable</name>
+    <message>
+        <source>RGB Value for CSS</source>
+        <translation>RGB-Werte für CSS</translation>
+    </message>
+    <message>
+        <source>RGB Percentage for CSS</source>
+        <translation>RGB-Prozente für CSS</translation>
+    </message>
+    <message>
+        <source>RGB Hexadecimal for HTML</source>
+        <translation>RGB hexadezimal für HTML</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Netscape Color Cube</source>
+        <translation>Netscape-Farbwürfel</translation>
+    </message>
+    <message>
+        <source>Windows Default 16</source>
+        <translation>Windows-Standard 16</translation>
+    </message>
+    <message>
+        <source>RGB</source>
+        <translation>RGB</translation>
+    </message>
+    <message>
+        <source>A sample text to drag and drop a color onto</source>
+        <translation>Ein Beispieltext, auf den Sie eine Farbe ziehen</translation>
+    </message>
+    <message>
+        <source>A link to drag and drop a color onto</source>
+        <translation>Ein Link, auf den Sie eine Farbe ziehen</translation>
+    </message>
+    <message>
+        <source>A visited link to drag and drop a color onto</source>
+        <translation>Ein besuchter Link, auf den Sie eine Farbe ziehen</translation>
+    </message>
+    <message>
+        <source>Lock sliding</source>
+        <translation>Regler koppeln</translation>
+    </message>
+    <message>
+        <source>Pick color...</source>
+        <translation>Farbwahl...</translation>
+    </message>
+    <message>
+        <source>Type, then leave the field: every other notation follows</source>
+        <translation>Tippen, dann das Feld verlassen: jede andere Schreibweise folgt</translation>
+    </message>
+    <message>
+        <source>Select and copy it into a style sheet</source>
+        <translation>Auswählen und in ein Stylesheet kopieren</translation>
+    </message>
+    <message>
+        <source>Arrow keys move it by 1, Page Up and Page Down by 10</source>
+        <translation>Die Pfeiltasten bewegen ihn um 1, Bild auf und Bild ab um 10</translation>
+    </message>
+    <message>
+        <source>Red, decimal (0 to 255)</source>
+        <translation>Rot, dezimal (0 bis 255)</translation>
+    </message>
+    <message>
+        <source>Green, decimal (0 to 255)</source>
+        <translation>Grün, dezimal (0 bis 255)</translation>
+    </message>
+    <message>
+        <source>Blue, decimal (0 to 255)</source>
+        <translation>Blau, dezimal (0 bis 255)</translation>
+    </message>
+    <message>
+        <source>CSS rgb() text</source>
+        <translation>CSS-Text rgb()</translation>
+    </message>
+    <message>
+        <source>Red, percentage</source>
+        <translation>Rot, Prozent</translation>
+    </message>
+    <message>
+        <source>Green, percentage</source>
+        <translation>Grün, Prozent</translation>
+    </message>
+    <message>
+        <source>Blue, percentage</source>
+        <translation>Blau, Prozent</translation>
+    </message>
+    <message>
+        <source>CSS rgb() percentage text</source>
+        <translation>CSS-Text rgb() in Prozent</translation>
+    </message>
+    <message>
+        <source>Red, hexadecimal</source>
+        <translation>Rot, hexadezimal</translation>
+    </message>
+    <message>
+        <source>Green, hexadecimal</source>
+        <translation>Grün, hexadezimal</translation>
+    </message>
+    <message>
+        <source>Blue, hexadecimal</source>
+        <translation>Blau, hexadezimal</translation>
+    </message>
+    <message>
+        <source>HTML colour attribute text</source>
+        <translation>Text für ein HTML-Farbattribut</translation>
+    </message>
+    <message>
+        <source>Select and copy it behind an HTML attribute name</source>
+        <translation>Auswählen und hinter den Namen eines HTML-Attributs kopieren</translation>
+    </message>
+    <message>
+        <source>Colour name</source>
+        <translation>Farbname</translation>
+    </message>
+    <message>
+        <source>Type a CSS colour name, then leave the field</source>
+        <translation>Einen CSS-Farbnamen tippen, dann das Feld verlassen</translation>
+    </message>
+    <message>
+        <source>Further names of the colour</source>
+        <translation>Weitere Namen der Farbe</translation>
+    </message>
+    <message>
+        <source>Sample page background</source>
+        <translation>Hintergrund der Beispielseite</translation>
+    </message>
+    <message>
+        <source>Sample text</source>
+        <translation>Beispieltext</translation>
+    </message>
+    <message>
+        <source>Sample link</source>
+        <translation>Beispiel-Link</translation>
+    </message>
+    <message>
+        <source>Sample visited link</source>
+        <translation>Besuchter Beispiel-Link</translation>
+    </message>
+    <message>
+        <source>Colour swatch: drag onto the sample page</source>
+        <translation>Farbfeld: auf die Beispielseite ziehen</translation>
+    </message>
+    <message>
+        <source>Red slider</source>
+        <translation>Rot-Regler</translation>
+    </message>
+    <message>
+        <source>Green slider</source>
+        <translation>Grün-Regler</translation>
+    </message>
+    <message>
+        <source>Blue slider</source>
+        <translation>Blau-Regler</translation>
+    </message>
+    <message>
+        <source>When pressed, the three sliders move together</source>
+        <translation>Gedrückt bewegen sich die drei Regler gemeinsam</translation>
+    </message>
+    <message>
+        <source>Pressed when the colour is one of the 216 web-safe colours; press it to move to the nearest of them</source>
+        <translation>Gedrückt, wenn die Farbe eine der 216 websicheren Farben ist; drücken, um zur nächsten von ihnen zu wechseln</translation>
+    </message>
+    <message>
+        <source>Pressed when the colour is one of the 16 basic colours; press it to move to the nearest of them</source>
+        <translation>Gedrückt, wenn die Farbe eine der 16 Grundfarben ist; drücken, um zur nächsten von ihnen zu wechseln</translation>
+    </message>
+</context>
+<context>
+    <name>CssColorReader</name>
+    <message>
+        <source>the end</source>
+        <translation>dem Ende</translation>
+    </message>
+    <message>
+        <source>the number %1</source>
+        <translation>der Zahl %1</translation>
+    </message>
+    <message>
+        <source>unexpected %1 after the colour</source>
+        <translation>unerwartet %1 nach der Farbe</translation>
+    </message>
+    <message>
+        <source>there is no colour</source>
+        <translation>hier steht keine Farbe</translation>
+    </message>
+    <message>
+        <source>%1 is not a colour</source>
+        <translation>%1 ist keine Farbe</translation>
+    </message>
+    <message>
+        <source>currentcolor depends on the page: it is the colour of the text around it</source>
+        <translation>currentcolor hängt von der Seite ab: es ist die Farbe des Textes ringsum</translation>
+    </message>
+    <message>
+        <source>%1 is a system colour: it depends on the page and the reader&apos;s settings</source>
+        <translation>%1 ist eine Systemfarbe: sie hängt von der Seite und den Einstellungen des Lesers ab</translation>
+    </message>
+    <message>
+        <source>unknown colour name %1</source>
+        <translation>unbekannter Farbname %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a hexadecimal digit</source>
+        <translation>%1 ist keine hexadezimale Ziffer</translation>
+    </message>
+    <message>
+        <source>&apos;#%1&apos; is not a colour: a hexadecimal colour has 3, 4, 6 or 8 digits</source>
+        <translation>&apos;#%1&apos; ist keine Farbe: eine hexadezimale Farbe hat 3, 4, 6 oder 8 Ziffern</translation>
+    </message>
+    <message>
+        <source>light-dark() depends on the page&apos;s colour scheme</source>
+        <translation>light-dark() hängt vom Farbschema der Seite ab</translation>
+    </message>
+    <message>
+        <source>%1() is not a colour function</source>
+        <translation>%1() ist keine Farbfunktion</translation>
+    </message>
+    <message>
+        <source>%1 is not an angle unit</source>
+        <translation>%1 ist keine Winkeleinheit</translation>
+    </message>
+    <message>
+        <source>%1 is not a component here</source>
+        <translation>%1 ist hier keine Komponente</translation>
+    </message>
+    <message>
+        <source>%1 cannot stand for a component</source>
+        <translation>%1 kann nicht für eine Komponente stehen</translation>
+    </message>
+    <message>
+        <source>a component is missing before %1</source>
+        <translation>vor %1 fehlt eine Komponente</translation>
+    </message>
+    <message>
+        <source>calc() is not closed before %1</source>
+        <translation>calc() ist vor %1 nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>calc() needs white space around + and -</source>
+        <translation>calc() braucht Leerraum um + und -</translation>
+    </message>
+    <message>
+        <source>calc() cannot add values of different kinds</source>
+        <translation>calc() kann Werte verschiedener Art nicht addieren</translation>
+    </message>
+    <message>
+        <source>calc() can only multiply or divide by a plain number</source>
+        <translation>calc() kann nur mit einer einfachen Zahl multiplizieren oder durch sie teilen</translation>
+    </message>
+    <message>
+        <source>the comma form of %1() separates every component by a comma</source>
+        <translation>die Kommaform von %1() trennt jede Komponente durch ein Komma</translation>
+    </message>
+    <message>
+        <source>%1() has no comma form</source>
+        <translation>%1() hat keine Kommaform</translation>
+    </message>
+    <message>
+        <source>%1() needs three components</source>
+        <translation>%1() braucht drei Komponenten</translation>
+    </message>
+    <message>
+        <source>%1() is not closed</source>
+        <translation>%1() ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>unexpected %1 in %2()</source>
+        <translation>unerwartet %1 in %2()</translation>
+    </message>
+    <message>
+        <source>the legacy %1() form does not take none</source>
+        <translation>die alte Form von %1() nimmt kein none</translation>
+    </message>
+    <message>
+        <source>the alpha cannot be an angle</source>
+        <translation>Alpha kann kein Winkel sein</translation>
+    </message>
+    <message>
+        <source>the hue of %1() is a number or an angle, not a percentage</source>
+        <translation>der Farbton von %1() ist eine Zahl oder ein Winkel, kein Prozentwert</translation>
+    </message>
+    <message>
+        <source>%1() takes an angle only for its hue</source>
+        <translation>%1() nimmt einen Winkel nur für den Farbton</translation>
+    </message>
+    <message>
+        <source>the legacy rgb() form cannot mix numbers and percentages</source>
+        <translation>die alte Form von rgb() kann Zahlen und Prozentwerte nicht mischen</translation>
+    </message>
+    <message>
+        <source>the legacy hsl() form needs percentages for saturation and lightness</source>
+        <translation>die alte Form von hsl() braucht Prozentwerte für Sättigung und Helligkeit</translation>
+    </message>
+    <message>
+        <source>color() does not know the colour space %1</source>
+        <translation>color() kennt den Farbraum %1 nicht</translation>
+    </message>
+    <message>
+        <source>color() takes no angles</source>
+        <translation>color() nimmt keine Winkel</translation>
+    </message>
+    <message>
+        <source>color-mix() begins with &apos;in&apos; and a colour space</source>
+        <translation>color-mix() beginnt mit &apos;in&apos; und einem Farbraum</translation>
+    </message>
+    <message>
+        <source>color-mix() cannot mix in %1</source>
+        <translation>color-mix() kann nicht in %1 mischen</translation>
+    </message>
+    <message>
+        <source>%1 has no hue to interpolate</source>
+        <translation>%1 hat keinen Farbton zum Interpolieren</translation>
+    </message>
+    <message>
+        <source>color-mix() needs &apos;hue&apos; after %1</source>
+        <translation>color-mix() braucht &apos;hue&apos; nach %1</translation>
+    </message>
+    <message>
+        <source>color-mix() needs a comma after its colour space</source>
+        <translation>color-mix() braucht ein Komma nach dem Farbraum</translation>
+    </message>
+    <message>
+        <source>color-mix() needs a comma between its two colours</source>
+        <translation>color-mix() braucht ein Komma zwischen seinen zwei Farben</translation>
+    </message>
+    <message>
+        <source>color-mix() mixes two colours; unexpected %1</source>
+        <translation>color-mix() mischt zwei Farben; unerwartet %1</translation>
+    </message>
+    <message>
+        <source>a colour&apos;s share in color-mix() is a percentage from 0% to 100%</source>
+        <translation>der Anteil einer Farbe in color-mix() ist ein Prozentwert von 0% bis 100%</translation>
+    </message>
+    <message>
+        <source>the shares in color-mix() add up to 0%</source>
+        <translation>die Anteile in color-mix() ergeben zusammen 0%</translation>
+    </message>
+</context>
+<context>
+    <name>InfoText</name>
+    <message>
+        <source>Two documents for understanding web colors can be downloaded at the W3C (https://www.w3.org/), the official HTML4 and CSS2 specifications. This program is only meant as a tool to be used additionally to an editor (such as Notepad) if you already know how the colors work.</source>
+        <translation>Zwei Dokumente zum Verständnis der Webfarben können beim W3C (https://www.w3.org/) heruntergeladen werden: die offiziellen Spezifikationen von HTML4 und CSS2. Dieses Programm ist nur als Werkzeug gedacht, das zusätzlich zu einem Editor (etwa Notepad) benutzt wird, wenn Sie bereits wissen, wie die Farben funktionieren.</translation>
+    </message>
+    <message>
+        <source>Rusket %1 is freeware, written by the Rusket authors. Visit the authors&apos; web site for more free programs.</source>
+        <translation>Rusket %1 ist Freeware, geschrieben von den Rusket-Autoren. Weitere freie Programme finden Sie auf der Website der Autoren.</translation>
+    </message>
+</context>
+<context>
+    <name>LoadError</name>
+    <message>
+        <source>holds more than %1 colour names, the most the table takes</source>
+        <translation>enthält mehr als %1 Farbnamen, die höchste Zahl, die die Tabelle fasst</translation>
+    </message>
+    <message>
+        <source>cannot be read: neither %1 nor %2 exists</source>
+        <translation>kann nicht gelesen werden: weder %1 noch %2 existiert</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation>kann nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>the file ends where a colour component was expected</source>
+        <translation>die Datei endet, wo eine Farbkomponente erwartet wurde</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour component (a whole number from 0 to 255)</source>
+        <translation>„%1“ ist keine Farbkomponente (eine ganze Zahl von 0 bis 255)</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>ends after %n of its %1 colours</source>
+        <translation>
+            <numerusform>endet nach %n ihrer %1 Farben</numerusform>
+            <numerusform>endet nach %n ihrer %1 Farben</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Rusket cannot start: %1</source>
+        <translation>Rusket kann nicht starten: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Copy as CSS</source>
+        <translation>Als CSS kopieren</translation>
+    </message>
+    <message>
+        <source>Copy as HTML</source>
+        <translation>Als HTML kopieren</translation>
+    </message>
+    <message>
+        <source>Set Default</source>
+        <translation>Standard setzen</translation>
+    </message>
+    <message>
+        <source>Apply Current Color</source>
+        <translation>Aktuelle Farbe anwenden</translation>
+    </message>
+    <message>
+        <source>Make This Color Current</source>
+        <translation>Diese Farbe zur aktuellen machen</translation>
+    </message>
+    <message>
+        <source>&amp;?</source>
+        <translation>&amp;?</translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Über</translation>
+    </message>
+    <message>
+        <source>Simulate &amp;Vision</source>
+        <translation>&amp;Sehen simulieren</translation>
+    </message>
+    <message>
+        <source>protanopia (no red cones)</source>
+        <translation>Protanopie (keine Rot-Zapfen)</translation>
+    </message>
+    <message>
+        <source>deuteranopia (no green cones)</source>
+        <translation>Deuteranopie (keine Grün-Zapfen)</translation>
+    </message>
+    <message>
+        <source>tritanopia (no blue cones)</source>
+        <translation>Tritanopie (keine Blau-Zapfen)</translation>
+    </message>
+    <message>
+        <source>achromatopsia (no colour)</source>
+        <translation>Achromatopsie (keine Farbe)</translation>
+    </message>
+    <message>
+        <source>Normal Vision</source>
+        <translation>Normales Sehen</translation>
+    </message>
+    <message>
+        <source>Protanopia (no red cones)</source>
+        <translation>Protanopie (keine Rot-Zapfen)</translation>
+    </message>
+    <message>
+        <source>Deuteranopia (no green cones)</source>
+        <translation>Deuteranopie (keine Grün-Zapfen)</translation>
+    </message>
+    <message>
+        <source>Tritanopia (no blue cones)</source>
+        <translation>Tritanopie (keine Blau-Zapfen)</translation>
+    </message>
+    <message>
+        <source>Achromatopsia (no colour)</source>
+        <translation>Achromatopsie (keine Farbe)</translation>
+    </message>
+    <message>
+        <source>Pick from Screen</source>
+        <translation>Vom Bildschirm aufnehmen</translation>
+    </message>
+    <message>
+        <source>Paste Color</source>
+        <translation>Farbe einfügen</translation>
+    </message>
+    <message>
+        <source>Copy as</source>
+        <translation>Kopieren als</translation>
+    </message>
+    <message>
+        <source>On white %1, on black %2
+Pick from Screen: right-click or Ctrl+Shift+P</source>
+        <translation>Auf Weiß %1, auf Schwarz %2
+Vom Bildschirm aufnehmen: Rechtsklick oder Strg+Umschalt+P</translation>
+    </message>
+    <message>
+        <source>%1, as seen with %2</source>
+        <translation>%1, so gesehen bei %2</translation>
+    </message>
+    <message>
+        <source>Simulated: %1</source>
+        <translation>Simuliert: %1</translation>
+    </message>
+    <message>
+        <source>Sample page background, simulating %1</source>
+        <translation>Hintergrund der Beispielseite, simuliert %1</translation>
+    </message>
+    <message>
+        <source>The clipboard could not be written. Please try again.</source>
+        <translation>Die Zwischenablage konnte nicht beschrieben werden. Bitte versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Error %1 selecting color.<byte value="xd"/>
+%2</source>
+        <translation>Fehler %1 bei der Farbwahl.<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>This is no colour: %1.</source>
+        <translation>Das ist keine Farbe: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PortalColorPicker</name>
+    <message>
+        <source>Pick from Screen failed: the desktop portal left the session bus before it answered.</source>
+        <translation>Aufnehmen vom Bildschirm fehlgeschlagen: das Desktop-Portal hat den Sitzungsbus verlassen, bevor es antwortete.</translation>
+    </message>
+    <message>
+        <source>Pick from Screen failed: the desktop portal refused the request: %1.</source>
+        <translation>Aufnehmen vom Bildschirm fehlgeschlagen: das Desktop-Portal hat die Anfrage abgelehnt: %1.</translation>
+    </message>
+    <message>
+        <source>Pick from Screen failed: the desktop portal ended the request (response %1).</source>
+        <translation>Aufnehmen vom Bildschirm fehlgeschlagen: das Desktop-Portal hat die Anfrage beendet (Antwort %1).</translation>
+    </message>
+    <message>
+        <source>Pick from Screen failed: the desktop portal gave no colour.</source>
+        <translation>Aufnehmen vom Bildschirm fehlgeschlagen: das Desktop-Portal hat keine Farbe geliefert.</translation>
+    </message>
+</context>
+<context>
+    <name>QtToolkit</name>
+    <message>
+        <source>The dialog returned no valid colour.</source>
+        <translation>Der Dialog hat keine gültige Farbe geliefert.</translation>
+    </message>
+</context>
+<context>
+    <name>RangeCheck</name>
+    <message>
+        <source>Value has to be equal or above %1</source>
+        <translation>Der Wert muss größer oder gleich %1 sein</translation>
+    </message>
+    <message>
+        <source>Value has to be equal or below %1</source>
+        <translation>Der Wert muss kleiner oder gleich %1 sein</translation>
+    </message>
+</context>
+<context>
+    <name>SampleExport</name>
+    <message>
+        <source>Text on background: %1 (%2)</source>
+        <translation>Text auf dem Hintergrund: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Link on background: %1 (%2)</source>
+        <translation>Link auf dem Hintergrund: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Visited link on background: %1 (%2)</source>
+        <translation>Besuchter Link auf dem Hintergrund: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenPick</name>
+    <message>
+        <source>Pick from Screen is not available here: the desktop portal has no colour picker and there is no X11 screen to read.</source>
+        <translation>Aufnehmen vom Bildschirm ist hier nicht möglich: das Desktop-Portal hat keine Farbauswahl, und es gibt keinen X11-Bildschirm zum Lesen.</translation>
+    </message>
+    <message>
+        <source>Pick from Screen is not available here: there is no desktop portal (org.freedesktop.portal.Desktop) and no X11 screen to read.</source>
+        <translation>Aufnehmen vom Bildschirm ist hier nicht möglich: es gibt kein Desktop-Portal (org.freedesktop.portal.Desktop) und keinen X11-Bildschirm zum Lesen.</translation>
+    </message>
+</context>
+</TS>
