@@ -697,6 +697,7 @@ private slots:
         QApplication::activePopupWidget()->close();
         QCOMPARE(pagePixel(), QColor(109, 95, 0)); // (255, 0, 0) as a protanope sees it
         QVERIFY(ui->control("lblVision")->isVisible() && page->accessibleName().contains("Protanopia"));
+        QVERIFY(page->rect().contains(ui->control("lblVision")->geometry())); // on the page, where it is seen
         QCOMPARE(ui->window->sampleColors().back, Rgb({255, 0, 0}));
         trigger("mnuEditSetDef");
         QCOMPARE(ui->control("txtLink")->toolTip(),
@@ -919,6 +920,44 @@ private slots:
             QStringLiteral("Pick from Screen is not available here: there is no desktop portal "
                            "(org.freedesktop.portal.Desktop) and no X11 screen to read."));
         VERIFY_VIEWS(*ui, Rgb({255, 0, 128}));
+    }
+
+    void overlayTakesThePointersPixel()
+    {
+        // Over a screen read as stripes one device pixel wide, at scale 2: the mouse names its own
+        // device pixel, the arrow keys move by one (ten with Shift), Return and a left click take
+        // the pixel, a right click cancels.
+        QImage stripes(200, 100, QImage::Format_RGB32);
+        for (int x = 0; x < stripes.width(); ++x)
+            for (int y = 0; y < stripes.height(); ++y)
+                stripes.setPixel(x, y, qRgb(x, y, x % 2 ? 255 : 0));
+        const auto overlay = [&] { return ScreenGrabPicker::showOver({{QRect(0, 0, 100, 50), stripes}}); };
+        std::optional<Rgb> taken;
+        bool cancelled = false;
+        for (const auto &[keys, mouse, expected] :
+            {std::tuple{QList<QKeyCombination>{Qt::Key_Right, Qt::Key_Return}, Qt::NoButton, std::optional(Rgb{21, 14, 255})},
+                {{Qt::Key_Down | Qt::ShiftModifier, Qt::Key_Left, Qt::Key_Space}, Qt::NoButton, Rgb{19, 24, 255}},
+                {{}, Qt::LeftButton, Rgb{22, 14, 0}}, {{}, Qt::RightButton, std::nullopt}}) {
+            ScreenGrabPicker *picker = overlay();
+            connect(picker, &ScreenGrabPicker::picked, this, [&](Rgb color) { taken = color; });
+            connect(picker, &ScreenGrabPicker::cancelled, this, [&] { cancelled = true; });
+            QTest::mouseMove(picker, QPoint(10, 7)); // device pixel (20, 14)
+            QMouseEvent move(QEvent::MouseMove, QPointF(11, 7), picker->mapToGlobal(QPointF(11, 7)), Qt::NoButton,
+                Qt::NoButton, Qt::NoModifier);
+            if (mouse == Qt::LeftButton)
+                QApplication::sendEvent(picker, &move);
+            for (QKeyCombination key : keys)
+                QTest::keyClick(picker, key.key(), key.keyboardModifiers());
+            if (mouse != Qt::NoButton) {
+                QMouseEvent press(
+                    QEvent::MouseButtonPress, move.position(), move.globalPosition(), mouse, mouse, Qt::NoModifier);
+                QApplication::sendEvent(picker, &press);
+            }
+            QCOMPARE(taken, expected);
+            QCOMPARE(cancelled, !expected);
+            taken.reset();
+            cancelled = false;
+        }
     }
 
     void overlayPixels_data()

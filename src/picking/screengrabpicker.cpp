@@ -21,16 +21,20 @@ ScreenGrabPicker *ScreenGrabPicker::start()
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return nullptr;
     QList<ScreenReading> readings;
-    QRect desktop;
     for (QScreen *screen : QGuiApplication::screens()) {
         const QImage pixels = screen->grabWindow(0).toImage();
         if (!pixels.isNull())
             readings.append({screen->geometry(), pixels});
-        desktop |= screen->geometry();
     }
-    if (readings.isEmpty())
-        return nullptr;
-    auto *overlay = new ScreenGrabPicker(readings);
+    return readings.isEmpty() ? nullptr : showOver(readings);
+}
+
+ScreenGrabPicker *ScreenGrabPicker::showOver(const QList<ScreenReading> &screens)
+{
+    QRect desktop;
+    for (const ScreenReading &reading : screens)
+        desktop |= reading.geometry;
+    auto *overlay = new ScreenGrabPicker(screens);
     overlay->setGeometry(desktop);
     overlay->pointAt(QCursor::pos());
     overlay->show();

@@ -19,8 +19,17 @@ class ScreenGrabPicker : public QWidget
     Q_OBJECT
 
 public:
-    /// Shows the overlay; nothing when this system has no screen to read.
+    struct ScreenReading
+    {
+        QRect geometry; // logical, on the desktop
+        QImage pixels; // at device pixels
+        qreal scale() const { return qreal(pixels.width()) / qMax(1, geometry.width()); }
+    };
+
+    /// Reads every screen and shows the overlay; nothing when this system has no screen to read.
     static ScreenGrabPicker *start();
+    /// Shows the overlay over screens already read, the pointer where it is now.
+    static ScreenGrabPicker *showOver(const QList<ScreenReading> &screens);
 
     /// The device pixel under a logical point of a screen read at `scale` device pixels per
     /// logical one. The pointer sits on whole device pixels, so the point times the scale is
@@ -38,13 +47,6 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    struct ScreenReading
-    {
-        QRect geometry; // logical, on the desktop
-        QImage pixels; // at device pixels
-        qreal scale() const { return qreal(pixels.width()) / qMax(1, geometry.width()); }
-    };
-
     explicit ScreenGrabPicker(const QList<ScreenReading> &screens);
     void pointAt(QPointF global);
     void moveByDevicePixels(QPoint step);

@@ -49,8 +49,8 @@ Rgb simulateVision(Rgb color, VisionDeficiency deficiency)
     const Matrix &m = deficiency == VisionDeficiency::Protanopia ? protanopia
         : deficiency == VisionDeficiency::Deuteranopia           ? deuteranopia
                                                                  : tritanopia;
-    std::array<quint8, 3> seen{};
-    for (int i = 0; i < 3; ++i)
-        seen[i] = toByte(m[i][0] * rgb[0] + m[i][1] * rgb[1] + m[i][2] * rgb[2]);
-    return {seen[0], seen[1], seen[2]};
+    const auto row = [&](const std::array<double, 3> &weights) {
+        return toByte(weights[0] * rgb[0] + weights[1] * rgb[1] + weights[2] * rgb[2]);
+    };
+    return {row(m[0]), row(m[1]), row(m[2])};
 }
