@@ -76,6 +76,7 @@ private slots:
         QTest::newRow("non-Latin digits") << Reading::Byte << "\u0661\u0662" << 0.0;
         QTest::newRow("percent, leading number") << Reading::GermanPercent << "12,5abc" << 12.5;
         QTest::newRow("percent, no number") << Reading::EnglishPercent << "abc" << 0.0;
+        QTest::newRow("percent, one character after it") << Reading::EnglishPercent << "12x" << 12.0;
         QTest::newRow("whole: 2.5 to even") << Reading::Whole << "2.5" << 2.0;
         QTest::newRow("whole: 3.5 to even") << Reading::Whole << "3.5" << 4.0;
         QTest::newRow("whole: beyond 16 bits") << Reading::Whole << "40000" << 32767.0;
