@@ -112,6 +112,8 @@ private slots:
             {"color-mix(in srgb, rgb(from rebeccapurple none g b), rebeccapurple)", {102, 51, 153}},
             // rgb() clamps its channels where it is read; hsl() clamps a negative saturation.
             {"rgb(300, -20, 128)", {255, 0, 128}},
+            {"color-mix(in hsl longer hue, hsl(60 50% 50%), hsl(40 50% 50%))", {64, 85, 191}},
+            {"color-mix(in srgb, transparent, red)", {255, 0, 0}}, // premultiplied: transparent adds no colour
             {"hsl(30 -50% 60)", {153, 153, 153}},
             {"hsl(calc(-infinity) 100% 50%)", {255, 0, 0}},
             {"hsl(calc(0 / 0) 100% 50%)", {255, 0, 0}},

@@ -757,10 +757,11 @@ private slots:
         // Passed through by Tab without typing, a field again shows its beginning; a narrow field
         // gives its whole value as its tooltip and accessible value.
         ui->setColor({40, 207, 165});
-        ui->field("redPercent")->setFocus(Qt::TabFocusReason);
-        for (int i = 0; i < 5; ++i)
+        ui->field("blueByte")->setFocus(Qt::TabFocusReason);
+        for (int i = 0; i < 7; ++i)
             ui->tab();
-        for (const char *passed : {"redPercent", "greenPercent", "bluePercent", "percentShow", "redHex"})
+        for (const char *passed :
+            {"blueByte", "byteShow", "redPercent", "greenPercent", "bluePercent", "percentShow", "redHex"})
             QVERIFY2(ui->field(passed)->cursorPosition() == 0, passed);
         QCOMPARE(ui->field("greenPercent")->toolTip(), QStringLiteral("81.17647"));
         QCOMPARE(QAccessible::queryAccessibleInterface(ui->field("greenPercent"))->text(QAccessible::Value),
@@ -934,10 +935,10 @@ private slots:
         const auto overlay = [&] { return ScreenGrabPicker::showOver({{QRect(0, 0, 100, 50), stripes}}); };
         std::optional<Rgb> taken;
         bool cancelled = false;
-        for (const auto &[keys, mouse, expected] :
-            {std::tuple{QList<QKeyCombination>{Qt::Key_Right, Qt::Key_Return}, Qt::NoButton, std::optional(Rgb{21, 14, 255})},
-                {{Qt::Key_Down | Qt::ShiftModifier, Qt::Key_Left, Qt::Key_Space}, Qt::NoButton, Rgb{19, 24, 255}},
-                {{}, Qt::LeftButton, Rgb{22, 14, 0}}, {{}, Qt::RightButton, std::nullopt}}) {
+        for (const auto &[keys, mouse, expected] : {std::tuple{QList<QKeyCombination>{Qt::Key_Right, Qt::Key_Return},
+                                                        Qt::NoButton, std::optional(Rgb{21, 14, 255})},
+                 {{Qt::Key_Down | Qt::ShiftModifier, Qt::Key_Left, Qt::Key_Space}, Qt::NoButton, Rgb{19, 24, 255}},
+                 {{}, Qt::LeftButton, Rgb{22, 14, 0}}, {{}, Qt::RightButton, std::nullopt}}) {
             ScreenGrabPicker *picker = overlay();
             connect(picker, &ScreenGrabPicker::picked, this, [&](Rgb color) { taken = color; });
             connect(picker, &ScreenGrabPicker::cancelled, this, [&] { cancelled = true; });
