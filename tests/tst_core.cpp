@@ -114,6 +114,7 @@ private slots:
         QCOMPARE(QStringList({texts.byteShow, texts.percentShow, texts.hexShow, texts.hex[0]}),
             QStringList({"rgb(1,85,170)", "rgb(0%,33%,66%)", "=\"#0155AA\"", "01"}));
         QCOMPARE(percentText(-1e-9f, english), QStringLiteral("-0")); // no exponent, even far from 0..100
+        QCOMPARE(percentText(-1.5f, QLocale(QLocale::Swedish)), QStringLiteral("\u22121,5")); // the locale's own minus
     }
 
     void rangeCheck()
@@ -193,7 +194,8 @@ private slots:
             }
             QCOMPARE(locateDataFile(folder, relative, QStringLiteral("b.pal"), &path).value_or(LoadError{}).text(),
                 QStringLiteral("b.pal: cannot be read: neither %1 nor %2 exists")
-                    .arg(dir.filePath(QLatin1String(program) + "/b.pal"), dir.filePath(QLatin1String(installed) + "/b.pal")));
+                    .arg(dir.filePath(QLatin1String(program) + "/b.pal"),
+                        dir.filePath(QLatin1String(installed) + "/b.pal")));
         }
     }
 

@@ -790,13 +790,15 @@ private:
         a = ColorSpaces::convert(a, space);
         b = ColorSpaces::convert(b, space);
         // A missing component takes the other colour's; missing in both, it stays missing.
-        for (int i = 0; i < 4; ++i) {
-            double &x = i < 3 ? a.c[i] : a.alpha, &y = i < 3 ? b.c[i] : b.alpha;
-            if (a.missing[i] && !b.missing[i])
+        const auto takeMissing = [&](double &x, double &y, bool xMissing, bool yMissing) {
+            if (xMissing && !yMissing)
                 x = y;
-            else if (b.missing[i] && !a.missing[i])
+            else if (yMissing && !xMissing)
                 y = x;
-        }
+        };
+        for (int i = 0; i < 3; ++i)
+            takeMissing(a.c[i], b.c[i], a.missing[i], b.missing[i]);
+        takeMissing(a.alpha, b.alpha, a.missing[3], b.missing[3]);
         const int hue = ColorSpaces::hueIndex(space);
         if (hue >= 0 && !(a.missing[hue] && b.missing[hue]))
             fixHues(a.c[hue], b.c[hue], method);
