@@ -86,6 +86,11 @@ private slots:
             {"color-mix(in lab, #ff8000 25%, teal)", {112, 132, 105}},
             {"color-mix(in oklab, white 30%, navy 90%)", {44, 80, 163}},
             {"color-mix(in hsl longer hue, hsl(40 50% 50%), hsl(60 50% 50%))", {64, 85, 191}},
+            {"color-mix(in hsl, hsl(0 50% 50%) 75%, hsl(180 50% 50%))", {191, 159, 64}}, // half way round: as written
+            {"color-mix(in hsl, hsl(180 50% 50%) 75%, hsl(0 50% 50%))", {64, 191, 96}},
+            {"color-mix(in hsl longer hue, hsl(40 50% 50%) 75%, hsl(40 50% 50%))", {64, 191, 85}},
+            {"color-mix(in hsl longer hue, hsl(0 50% 50%) 75%, hsl(180 50% 50%))", {191, 159, 64}},
+            {"color-mix(in hsl longer hue, hsl(180 50% 50%) 75%, hsl(0 50% 50%))", {64, 191, 96}},
             {"color-mix(in hsl increasing hue, hsl(320 50% 50%), hsl(20 50% 50%))", {191, 64, 85}},
             {"color-mix(in hsl decreasing hue, hsl(20 50% 50%), hsl(320 50% 50%))", {191, 64, 85}},
             {"color-mix(in lch, rgb(255 0 0 / 20%), blue)", {172, 0, 105}},

@@ -829,10 +829,8 @@ private:
                 b += 360;
             break;
         case HueMethod::Longer:
-            if (d > 0 && d < 180)
-                a += 360;
-            else if (d > -180 && d <= 0)
-                b += 360;
+            if (std::abs(d) < 180)
+                (d > 0 ? a : b) += 360;
             break;
         case HueMethod::Increasing:
             if (d < 0)

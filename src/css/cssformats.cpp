@@ -20,21 +20,20 @@ struct Layout
     ColorSpace space;
     const char *opening; // up to the first number
     std::array<const char *, 3> units; // after each number
-    int hue; // the hue's index, or -1
 };
 
 // clang-format off
 const Layout layouts[] = {
-    {CssFormat::Hex,       "hex",        ColorSpace::Srgb,      "",                   {"", "", ""},   -1},
-    {CssFormat::Rgb,       "rgb",        ColorSpace::Srgb,      "rgb(",               {"", "", ""},   -1},
-    {CssFormat::Hsl,       "hsl",        ColorSpace::Hsl,       "hsl(",               {"", "%", "%"}, 0},
-    {CssFormat::Hwb,       "hwb",        ColorSpace::Hwb,       "hwb(",               {"", "%", "%"}, 0},
-    {CssFormat::Lab,       "lab",        ColorSpace::Lab,       "lab(",               {"", "", ""},   -1},
-    {CssFormat::Lch,       "lch",        ColorSpace::Lch,       "lch(",               {"", "", ""},   2},
-    {CssFormat::Oklab,     "oklab",      ColorSpace::Oklab,     "oklab(",             {"", "", ""},   -1},
-    {CssFormat::Oklch,     "oklch",      ColorSpace::Oklch,     "oklch(",             {"", "", ""},   2},
-    {CssFormat::DisplayP3, "display-p3", ColorSpace::DisplayP3, "color(display-p3 ", {"", "", ""},   -1},
-    {CssFormat::Name,      "name",       ColorSpace::Srgb,      "",                   {"", "", ""},   -1},
+    {CssFormat::Hex,       "hex",        ColorSpace::Srgb,      "",                   {"", "", ""}},
+    {CssFormat::Rgb,       "rgb",        ColorSpace::Srgb,      "rgb(",               {"", "", ""}},
+    {CssFormat::Hsl,       "hsl",        ColorSpace::Hsl,       "hsl(",               {"", "%", "%"}},
+    {CssFormat::Hwb,       "hwb",        ColorSpace::Hwb,       "hwb(",               {"", "%", "%"}},
+    {CssFormat::Lab,       "lab",        ColorSpace::Lab,       "lab(",               {"", "", ""}},
+    {CssFormat::Lch,       "lch",        ColorSpace::Lch,       "lch(",               {"", "", ""}},
+    {CssFormat::Oklab,     "oklab",      ColorSpace::Oklab,     "oklab(",             {"", "", ""}},
+    {CssFormat::Oklch,     "oklch",      ColorSpace::Oklch,     "oklch(",             {"", "", ""}},
+    {CssFormat::DisplayP3, "display-p3", ColorSpace::DisplayP3, "color(display-p3 ", {"", "", ""}},
+    {CssFormat::Name,      "name",       ColorSpace::Srgb,      "",                   {"", "", ""}},
 };
 // clang-format on
 
@@ -74,7 +73,7 @@ std::string compose(const Layout &layout, const std::array<double, 3> &values, i
                            : (directions >> i) & 1 ? std::ceil(scaled)
                                                    : std::floor(scaled))
             / scale;
-        if (i == layout.hue) // written in [0, 360)
+        if (i == ColorSpaces::hueIndex(layout.space)) // written in [0, 360)
             v = std::fmod(v, 360);
         appendNumber(text, v, decimals);
         text += layout.units[i];
@@ -126,8 +125,8 @@ QString write(Rgb color, CssFormat format)
     }
     std::array<double, 3> values = ColorSpaces::convert(ColorSpaces::fromBytes(color), layout.space).c;
     const bool grey = color.red == color.green && color.green == color.blue;
-    if (layout.hue >= 0 && (grey || std::isnan(values[layout.hue])))
-        values[layout.hue] = 0;
+    if (const int hue = ColorSpaces::hueIndex(layout.space); hue >= 0 && (grey || std::isnan(values[hue])))
+        values[hue] = 0;
     // The nearest numbers first; where they miss, any mix of rounding down and up may hit.
     const auto readsBack = [&](const std::string &text) {
         const CssReading back = readCssColor(std::string_view(text));
