@@ -62,6 +62,8 @@ private slots:
         QTest::newRow("leading point") << Reading::Byte << ".5" << 0.5;
         QTest::newRow("comma is no point") << Reading::Byte << "2,5" << 2.0;
         QTest::newRow("exponent without digits") << Reading::Byte << "7E" << 7.0;
+        QTest::newRow("exponent, sign without digits") << Reading::Byte << "7e-x" << 7.0;
+        QTest::newRow("point alone") << Reading::Byte << "-." << 0.0;
         QTest::newRow("sign only") << Reading::Byte << "-" << 0.0;
         QTest::newRow("plus sign") << Reading::Byte << "+7" << 7.0;
         QTest::newRow("hex prefix, up to a non-digit") << Reading::Byte << "&HFFg1" << 255.0;

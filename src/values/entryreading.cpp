@@ -44,29 +44,24 @@ qsizetype skipDigits(const QString &text, qsizetype i)
     return i;
 }
 
-// Length of the longest beginning of the form [sign] digits [. digits] [E [sign] digits].
+// Length of the beginning a number may span: [sign] digits [. digits] [E [sign] digits], each
+// part possibly empty. std::from_chars then reads the longest number within it, and nothing where
+// it holds no digit; "inf" and "nan", which it would also read, never get this far.
 qsizetype numericPrefixLength(const QString &text)
 {
     qsizetype i = 0;
-    if (i < text.size() && (text.at(i) == u'+' || text.at(i) == u'-'))
-        ++i;
-    const qsizetype integerStart = i;
+    const auto skipSign = [&] {
+        if (i < text.size() && (text.at(i) == u'+' || text.at(i) == u'-'))
+            ++i;
+    };
+    skipSign();
     i = skipDigits(text, i);
-    qsizetype mantissaDigits = i - integerStart;
-    if (i < text.size() && text.at(i) == u'.') {
-        const qsizetype fractionEnd = skipDigits(text, i + 1);
-        mantissaDigits += fractionEnd - (i + 1);
-        i = fractionEnd;
-    }
-    if (mantissaDigits == 0)
-        return 0;
+    if (i < text.size() && text.at(i) == u'.')
+        i = skipDigits(text, i + 1);
     if (i < text.size() && (text.at(i) == u'e' || text.at(i) == u'E')) {
-        qsizetype e = i + 1;
-        if (e < text.size() && (text.at(e) == u'+' || text.at(e) == u'-'))
-            ++e;
-        const qsizetype exponentEnd = skipDigits(text, e);
-        if (exponentEnd > e)
-            i = exponentEnd;
+        ++i;
+        skipSign();
+        i = skipDigits(text, i);
     }
     return i;
 }
