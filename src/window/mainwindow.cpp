@@ -530,22 +530,17 @@ void MainWindow::applyFieldEdit(const NotationField &field)
     updateColor(field.notation);
 }
 
-bool MainWindow::applyPendingEdit()
+void MainWindow::applyPendingEdit()
 {
     // The field keeps the window's focus while a command acts without taking it, even while
     // a menu is open or the window is inactive.
     QWidget *editing = focusWidget();
-    if (editing == nameField && nameField->isModified()) {
-        applyTypedName();
-        return true;
-    }
+    if (editing == nameField && nameField->isModified())
+        return applyTypedName();
     for (const NotationField &field : fields) {
-        if (field.edit == editing && editPending && !writingViews) {
-            applyFieldEdit(field);
-            return true;
-        }
+        if (field.edit == editing && editPending && !writingViews)
+            return applyFieldEdit(field);
     }
-    return false;
 }
 
 void MainWindow::applyTypedName()
@@ -559,11 +554,11 @@ void MainWindow::applySliderMove(QScrollBar *slider)
     if (writingViews)
         return;
     const int moved = slider->value();
-    if (applyPendingEdit()) { // the edit rewrote the sliders; the move still counts
-        writingViews = true;
-        slider->setValue(moved);
-        writingViews = false;
-    }
+    applyPendingEdit();
+    // An applied edit rewrote the sliders; the move still counts.
+    writingViews = true;
+    slider->setValue(moved);
+    writingViews = false;
     if (lockToggle->isChecked())
         moveSlidersTogether(moved);
     updateColor(ColorSource::Sliders);

@@ -115,9 +115,9 @@ private:
     static QString simulationName(VisionDeficiency deficiency);
     static QString seenWith(VisionDeficiency deficiency);
 
-    /// Applies an edit still in its field, as if the field were left; true when there was one.
-    /// Every command that reads or changes the current colour calls it first.
-    bool applyPendingEdit();
+    /// Applies an edit still in its field, as if the field were left. Every command that reads
+    /// or changes the current colour calls it first.
+    void applyPendingEdit();
     void markFieldEdited();
     void applyFieldEdit(const NotationField &field);
     void applyTypedName();
