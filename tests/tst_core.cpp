@@ -167,7 +167,8 @@ private slots:
             {"a,1,2,3\nred,256,0,0\n", 0, "line 2: \"256\""}, {"red,-1,0,0", 0, "line 1: \"-1\""},
             {"red,2.5,0,0", 0, "line 1: \"2.5\""}, {"red,0255,0,0", 0, "line 1: \"0255\""},
             {"\"a\nb\",1,2,x", 0, "line 2: \"x\""}, {"1,2,3\n4,5,6\n", 3, "line 3: ends after 2 of its 3 colours"},
-            {"1,2,3\r\n4,five,6\r\n", 2, "line 2: \"five\""}};
+            {"1,2,3\r\n4,five,6\r\n", 2, "line 2: \"five\""},
+            {"red,1,2,3\n\"open,1,2,3\n", 0, "line 2: the file ends where a colour component was expected"}};
         for (const auto &[content, paletteSize, report] : rows) {
             ColorNameTable names;
             Palette palette;

@@ -739,6 +739,8 @@ private slots:
         QTest::keyClick(ui->window.get(), Qt::Key_F1);
         AboutWindow *about = ui->window->aboutWindow();
         QVERIFY(about && about->isVisible());
+        const auto *info = about->findChild<QLabel *>(QStringLiteral("lblInfo"));
+        QVERIFY(info && info->text().contains(QStringLiteral(" is freeware, ")));
         QTest::keyClick(about, Qt::Key_Escape);
         QVERIFY(!about->isVisible());
         trigger("mnuQuestionAbout");

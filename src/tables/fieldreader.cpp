@@ -59,10 +59,10 @@ std::optional<QString> FieldReader::readField()
     QByteArray field;
     if (data.at(pos) == '"') {
         const qsizetype close = data.indexOf('"', pos + 1);
-        const qsizetype end = close < 0 ? data.size() : close;
+        const qsizetype end = close == -1 ? data.size() : close;
         field = data.mid(pos + 1, end - pos - 1);
         currentLine += int(field.count('\n'));
-        pos = close < 0 ? end : end + 1;
+        pos = qMin(end + 1, data.size()); // past the closing quote, where there is one
         // Whatever stands between the closing quote and the delimiter is not part of the field.
         while (pos < data.size() && data.at(pos) != ',' && !atLineEnd())
             ++pos;
