@@ -273,6 +273,11 @@ void MainWindow::createSwatchMenu(QAction *pick)
         if (!qobject_cast<QLineEdit *>(focusWidget()))
             pasteColor();
     });
+    // Ctrl+C on the focused swatch copies its colour as #rrggbb.
+    auto *copyKey = new QShortcut(QKeySequence::Copy, swatch);
+    copyKey->setContext(Qt::WidgetShortcut);
+    connect(copyKey, &QShortcut::activated, this,
+        [this] { copyToClipboard(CssFormats::write(sliderColor(), CssFormat::Hex)); });
     QMenu *copyAs = swatchMenu->addMenu(tr("Copy as"));
     copyAs->setObjectName(QStringLiteral("mnuCopyAs"));
     for (CssFormat format : CssFormats::all) {
@@ -357,10 +362,6 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             if (auto *text = qobject_cast<QLineEdit *>(watched))
                 text->setCursorPosition(0); // a field left shows its beginning
         }
-    } else if (event->type() == QEvent::KeyPress && watched == swatch
-        && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)) {
-        copyToClipboard(CssFormats::write(sliderColor(), CssFormat::Hex));
-        return true;
     } else if (event->type() == QEvent::Wheel) {
         applyPendingEdit(); // the wheel moves a slider without taking the focus
     }
