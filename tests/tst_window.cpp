@@ -963,6 +963,36 @@ private slots:
         }
     }
 
+    void overlayShowsThePointersPixel()
+    {
+        // The crosshair runs through the pointer; the lens beside it, turned away from the
+        // edges, has the pointer's pixel magnified in its middle cell.
+        QImage screen(400, 300, QImage::Format_RGB32);
+        const auto shade = [](int x, int y) { return QColor(x & 255, y & 255, 128 + 64 * (x >> 8)); };
+        for (int x = 0; x < screen.width(); ++x)
+            for (int y = 0; y < screen.height(); ++y)
+                screen.setPixelColor(x, y, shade(x, y));
+        ScreenGrabPicker *picker = ScreenGrabPicker::showOver({{QRect(0, 0, 400, 300), screen}});
+        for (const auto &[pointer, lensCorner] : {std::pair{QPoint(50, 30), QPoint(74, 54)},
+                 {QPoint(350, 30), QPoint(217, 54)}, {QPoint(50, 250), QPoint(74, 93)}}) {
+            QTest::mouseMove(picker, pointer);
+            QCoreApplication::processEvents(); // what was painted on the screen, not a fresh rendering
+            const QImage shown = QGuiApplication::primaryScreen()->grabWindow(picker->winId()).toImage();
+            const QPoint middle = lensCorner + QPoint(55, 55);
+            QCOMPARE(shown.pixelColor(middle), shade(pointer.x(), pointer.y()));
+            QCOMPARE(shown.pixelColor(middle + QPoint(10, 0)), shade(pointer.x() + 1, pointer.y()));
+            QCOMPARE(shown.pixelColor(lensCorner), QColor(Qt::black)); // the lens's frame
+            for (const QPoint &outside : {lensCorner - QPoint(1, 0), lensCorner - QPoint(0, 1)})
+                QCOMPARE(shown.pixelColor(outside), shade(outside.x(), outside.y()));
+            for (const QPoint &onCrosshair : {QPoint(pointer.x(), 3), QPoint(3, pointer.y())}) {
+                const QColor crosshair = shown.pixelColor(onCrosshair);
+                QVERIFY(crosshair == Qt::black || crosshair == Qt::white);
+            }
+            QCOMPARE(shown.pixelColor(pointer.x() - 1, 3), shade(pointer.x() - 1, 3));
+        }
+        picker->close();
+    }
+
     void overlayPixels_data()
     {
         // Without a portal, an X11 screen is read at device pixels: the pointer's position on a
