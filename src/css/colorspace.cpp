@@ -359,14 +359,14 @@ std::optional<Vector> throughSrgb(ColorSpace from, ColorSpace to, const Vector &
 
 } // namespace
 
-int hueIndex(ColorSpace space)
+std::optional<int> hueIndex(ColorSpace space)
 {
     switch (space) {
     case ColorSpace::Lch:
     case ColorSpace::Oklch: return 2;
     case ColorSpace::Hsl:
     case ColorSpace::Hwb: return 0;
-    default: return -1;
+    default: return std::nullopt;
     }
 }
 
@@ -387,8 +387,8 @@ CssColor convert(const CssColor &color, ColorSpace target)
                 result.missing[to] = true;
         }
     }
-    if (hueIndex(target) >= 0 && hueIsPowerless(target, result.c))
-        result.missing[hueIndex(target)] = true;
+    if (const std::optional<int> hue = hueIndex(target); hue && hueIsPowerless(target, result.c))
+        result.missing[*hue] = true;
     return result;
 }
 

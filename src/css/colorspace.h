@@ -5,6 +5,7 @@
 #include "values/rgb.h"
 
 #include <array>
+#include <optional>
 
 // The colour spaces of CSS Color 4 and the conversions between them, in double precision.
 enum class ColorSpace {
@@ -37,7 +38,7 @@ struct CssColor
 namespace ColorSpaces {
 
 /// The index of the hue among the components, or -1 for a space without one.
-int hueIndex(ColorSpace space);
+std::optional<int> hueIndex(ColorSpace space);
 
 /// The colour in another space. Missing components count as 0 on the way, and a component
 /// missing before stays missing where the target has one like it (the same kind of red,

@@ -621,7 +621,7 @@ private:
         if (!parts)
             return std::nullopt;
         CssColor color{form.space, {}, 1, {}};
-        const int hue = form.hue ? ColorSpaces::hueIndex(form.space) : -1;
+        const std::optional<int> hue = form.hue ? ColorSpaces::hueIndex(form.space) : std::nullopt;
         for (int i = 0; i < 3; ++i) {
             const Value &v = parts->c[i];
             color.missing[i] = v.unit == Unit::None;
@@ -727,7 +727,7 @@ private:
                 {"decreasing", HueMethod::Decreasing}};
         for (const auto &[name, m] : methods) {
             if (takeIdent(name)) {
-                if (ColorSpaces::hueIndex(space->space) < 0)
+                if (!ColorSpaces::hueIndex(space->space))
                     return fail(tr("%1 has no hue to interpolate").arg(quoted(space->name)));
                 if (!takeIdent("hue"))
                     return fail(tr("color-mix() needs 'hue' after %1").arg(quoted(name)));
@@ -799,9 +799,9 @@ private:
         for (int i = 0; i < 3; ++i)
             takeMissing(a.c[i], b.c[i], a.missing[i], b.missing[i]);
         takeMissing(a.alpha, b.alpha, a.missing[3], b.missing[3]);
-        const int hue = ColorSpaces::hueIndex(space);
-        if (hue >= 0 && !(a.missing[hue] && b.missing[hue]))
-            fixHues(a.c[hue], b.c[hue], method);
+        const std::optional<int> hue = ColorSpaces::hueIndex(space);
+        if (hue && !(a.missing[*hue] && b.missing[*hue]))
+            fixHues(a.c[*hue], b.c[*hue], method);
         CssColor mixed{space, {}, a.alpha + (b.alpha - a.alpha) * t, {}};
         for (int i = 0; i < 3; ++i) {
             mixed.missing[i] = a.missing[i] && b.missing[i];
@@ -811,8 +811,8 @@ private:
             const double divisor = i == hue ? 1 : mixed.alpha;
             mixed.c[i] = divisor == 0 ? premultiplied : premultiplied / divisor;
         }
-        if (hue >= 0)
-            mixed.c[hue] = normalizedHue(mixed.c[hue]);
+        if (hue)
+            mixed.c[*hue] = normalizedHue(mixed.c[*hue]);
         mixed.missing[3] = a.missing[3] && b.missing[3];
         mixed.alpha *= alphaMultiplier;
         return mixed;

@@ -125,8 +125,8 @@ QString write(Rgb color, CssFormat format)
     }
     std::array<double, 3> values = ColorSpaces::convert(ColorSpaces::fromBytes(color), layout.space).c;
     const bool grey = color.red == color.green && color.green == color.blue;
-    if (const int hue = ColorSpaces::hueIndex(layout.space); hue >= 0 && (grey || std::isnan(values[hue])))
-        values[hue] = 0;
+    if (const std::optional<int> hue = ColorSpaces::hueIndex(layout.space); hue && (grey || std::isnan(values[*hue])))
+        values[*hue] = 0;
     // The nearest numbers first; where they miss, any mix of rounding down and up may hit.
     const auto readsBack = [&](const std::string &text) {
         const CssReading back = readCssColor(std::string_view(text));
