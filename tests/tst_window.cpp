@@ -6,6 +6,7 @@
 #include "help/infotext.h"
 #include "widgets/picturebox.h"
 #include "widgets/samplelabel.h"
+#include "widgets/slider.h"
 #include "picking/screengrabpicker.h"
 #include "values/contrast.h"
 #include "values/conversions.h"
@@ -807,6 +808,18 @@ private slots:
                                                                    : left->rect().center();
             if (qobject_cast<PictureBox *>(left))
                 QVERIFY(focused.pixelColor(at) == ::shownColor(left) && unfocused.pixelColor(at) == ::shownColor(left));
+            // The controls that draw their own focus frame draw it on their outermost pixels.
+            if (qobject_cast<PictureBox *>(left) || qobject_cast<SampleLabel *>(left) || qobject_cast<Slider *>(left)) {
+                const QRect r = left->rect();
+                const QPoint c = r.center();
+                for (const auto &[edge, inward] : {std::pair{QPoint(c.x(), r.top()), QPoint(0, 1)},
+                         {QPoint(c.x(), r.bottom()), QPoint(0, -1)}, {QPoint(r.left(), c.y()), QPoint(1, 0)},
+                         {QPoint(r.right(), c.y()), QPoint(-1, 0)}}) {
+                    const QColor frame = focused.pixelColor(edge);
+                    QVERIFY2(frame == Qt::black || frame == Qt::white, qPrintable(left->objectName()));
+                    QCOMPARE(focused.pixelColor(edge + inward), unfocused.pixelColor(edge + inward));
+                }
+            }
         }
     }
 
