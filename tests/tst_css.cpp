@@ -101,6 +101,9 @@ private slots:
             {"color-mix(in oklch, white, green)", {144, 192, 140}},
             {"color-mix(in hwb, 25% hwb(120 10% 20%), hwb(30 30% 40%))", {166, 153, 64}},
             {"color-mix(in hwb, hwb(120 0% 0%), white)", {128, 255, 128}}, // white has no hue
+            {"color-mix(in hsl, lab(50 20 30), hsl(200 50% 50%))", {81, 176, 66}},
+            {"color-mix(in srgb, oklch(0.7 0.1 200), red)", {160, 89, 91}},
+            {"hwb(from lab(50 20 30) h w b)", {161, 105, 69}},
             {"color-mix(in hwb, rgb(100 100 100), hsl(200 60% 40%))", {70, 111, 132}},
             {"color-mix(in xyz, color(display-p3 0 1 0), lab(40 -20 30) 70%)", {0, 171, 0}},
             {"oklch(from #ff0000 l c calc(h + 120))", {0, 168, 54}},
