@@ -128,6 +128,7 @@ private slots:
             {"rgb(300, -20, 128)", {255, 0, 128}},
             {"color-mix(in hsl longer hue, hsl(60 50% 50%), hsl(40 50% 50%))", {64, 85, 191}},
             {"color-mix(in srgb, transparent, red)", {255, 0, 0}}, // premultiplied: transparent adds no colour
+            {"color-mix(in srgb, red, rgb(0 0 255 / 50%))", {170, 0, 85}},
             {"color-mix(in hsl, hsl(330 50% 50%), hsl(50 50% 50%))", {191, 85, 64}},
             {"hsl(30 -50% 60)", {153, 153, 153}},
             {"hsl(calc(-infinity) 100% 50%)", {255, 0, 0}},
