@@ -4,6 +4,7 @@
 #include "css/cssformats.h"
 #include "help/aboutwindow.h"
 #include "help/infotext.h"
+#include "widgets/fittedfont.h"
 #include "widgets/picturebox.h"
 #include "widgets/samplelabel.h"
 #include "widgets/slider.h"
@@ -748,6 +749,27 @@ private slots:
         QCOMPARE(QApplication::topLevelWidgets().count(about), 1);
         ui->window->close(); // closing the main window ends the program, About with it
         QVERIFY(!about->isVisible());
+    }
+
+    void fittedFontIsTheLargestThatFits()
+    {
+        QFont font = QApplication::font();
+        font.setPointSizeF(9);
+        const QString wide = QStringLiteral("rgb(100%,100%,100%)");
+        const qreal natural = QFontMetricsF(font).horizontalAdvance(wide);
+        for (int percent = 120; percent > 0; percent -= percent > 50 ? 1 : 10) {
+            const qreal share = percent / 100.0, width = natural * share;
+            const QFont fitted = fittedFont(font, wide, width);
+            const qreal size = fitted.pointSizeF();
+            QVERIFY(size <= 9 && size >= 5 - 1e-9);
+            if (size > 5 + 1e-9) // at 5 pt it stays, fitting or not
+                QVERIFY2(QFontMetricsF(fitted).horizontalAdvance(wide) <= width, qPrintable(QString::number(share)));
+            if (size < 9) {
+                QFont larger = fitted;
+                larger.setPointSizeF(size + 0.2);
+                QVERIFY2(QFontMetricsF(larger).horizontalAdvance(wide) > width, qPrintable(QString::number(share)));
+            }
+        }
     }
 
     void everyValueReadable()

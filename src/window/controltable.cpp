@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/controltable.h"
 
+#include "widgets/fittedfont.h"
 #include "widgets/picturebox.h"
 #include "widgets/samplelabel.h"
 #include "widgets/slider.h"
@@ -10,7 +11,6 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QHash>
-#include <cmath>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -228,36 +228,6 @@ QWidget *make(const Control &c)
     case Line: return makeLine(c);
     }
     return nullptr;
-}
-
-// The window's layout was made for MS Sans Serif, narrower than most systems' UI font: a caption or
-// a field's widest value shrinks its font until it fits, so that nothing is cut off whatever font
-// the system offers.
-// The size is the largest in steps of 0.2 pt below the font's own that fits. Each size measured
-// loads a font, which is slow, so the search starts where widths growing in step with the size
-// put it, and moves a step at a time from there.
-QFont fittedFont(QFont font, const QString &text, qreal width)
-{
-    const qreal start = font.pointSizeF();
-    const int smallest = int((start - 5.0) / 0.2); // no smaller than 5 pt
-    const auto fits = [&](int steps) {
-        font.setPointSizeF(start - 0.2 * steps);
-        return QFontMetricsF(font).horizontalAdvance(text) <= width;
-    };
-    const qreal advance = QFontMetricsF(font).horizontalAdvance(text);
-    if (advance <= width)
-        return font;
-    int steps = qBound(1, int(std::ceil(start * (1 - width / advance) / 0.2)), smallest);
-    if (fits(steps)) {
-        while (steps > 1 && fits(steps - 1))
-            --steps;
-    } else {
-        while (steps < smallest && !fits(steps + 1))
-            ++steps;
-        steps = qMin(steps + 1, smallest);
-    }
-    font.setPointSizeF(start - 0.2 * steps);
-    return font;
 }
 
 int textAreaWidth(const QLineEdit *field)
