@@ -1017,6 +1017,10 @@ private slots:
             QCOMPARE(shown.pixelColor(middle), shade(pointer.x(), pointer.y()));
             QCOMPARE(shown.pixelColor(middle + QPoint(10, 0)), shade(pointer.x() + 1, pointer.y()));
             QCOMPARE(shown.pixelColor(lensCorner), QColor(Qt::black)); // the lens's frame
+            const QPoint cellEdge = lensCorner + QPoint(50, 55); // the middle cell, framed black in white
+            QCOMPARE(shown.pixelColor(cellEdge), QColor(Qt::black));
+            QCOMPARE(shown.pixelColor(cellEdge - QPoint(1, 0)), QColor(Qt::white));
+            QCOMPARE(shown.pixelColor(cellEdge - QPoint(2, 0)), shade(pointer.x() - 1, pointer.y()));
             for (const QPoint &outside : {lensCorner - QPoint(1, 0), lensCorner - QPoint(0, 1)})
                 QCOMPARE(shown.pixelColor(outside), shade(outside.x(), outside.y()));
             for (const QPoint &onCrosshair : {QPoint(pointer.x(), 3), QPoint(3, pointer.y())}) {
