@@ -97,6 +97,8 @@ private slots:
             {"color-mix(in hsl longer hue, hsl(180 50% 50%) 75%, hsl(0 50% 50%))", {64, 191, 96}},
             {"color-mix(in hsl increasing hue, hsl(320 50% 50%), hsl(20 50% 50%))", {191, 64, 85}},
             {"color-mix(in hsl decreasing hue, hsl(20 50% 50%), hsl(320 50% 50%))", {191, 64, 85}},
+            {"color-mix(in hsl increasing hue, hsl(40 50% 50%), hsl(40.5 50% 50%))", {191, 149, 64}}, // already so
+            {"color-mix(in hsl decreasing hue, hsl(40.5 50% 50%), hsl(40 50% 50%))", {191, 149, 64}},
             {"color-mix(in lch, rgb(255 0 0 / 20%), blue)", {172, 0, 105}},
             {"color-mix(in oklch, white, green)", {144, 192, 140}},
             {"color-mix(in hwb, 25% hwb(120 10% 20%), hwb(30 30% 40%))", {166, 153, 64}},
