@@ -396,6 +396,8 @@ private:
 
     std::optional<CssColor> functionColor(std::string_view name)
     {
+        // Keywords belong to the relative colour that binds them, not to a colour read after it.
+        keywords.clear();
         for (const FunctionForm &form : functionForms) {
             if (equalsIgnoringCase(name, form.name))
                 return formColor(form);
