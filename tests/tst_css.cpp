@@ -99,6 +99,8 @@ private slots:
             {"color-mix(in hsl decreasing hue, hsl(20 50% 50%), hsl(320 50% 50%))", {191, 64, 85}},
             {"color-mix(in hsl increasing hue, hsl(40 50% 50%), hsl(40.5 50% 50%))", {191, 149, 64}}, // already so
             {"color-mix(in hsl decreasing hue, hsl(40.5 50% 50%), hsl(40 50% 50%))", {191, 149, 64}},
+            {"color-mix(in hsl increasing hue, hsl(40 50% 50%) 75%, hsl(40 50% 50%))", {191, 149, 64}}, // no turn
+            {"color-mix(in hsl decreasing hue, hsl(40 50% 50%) 75%, hsl(40 50% 50%))", {191, 149, 64}},
             {"color-mix(in lch, rgb(255 0 0 / 20%), blue)", {172, 0, 105}},
             {"color-mix(in oklch, white, green)", {144, 192, 140}},
             {"color-mix(in hwb, 25% hwb(120 10% 20%), hwb(30 30% 40%))", {166, 153, 64}},
@@ -106,6 +108,7 @@ private slots:
             {"color-mix(in hsl, lab(50 20 30), hsl(200 50% 50%))", {81, 176, 66}},
             {"color-mix(in srgb, oklch(0.7 0.1 200), red)", {160, 89, 91}},
             {"hwb(from lab(50 20 30) h w b)", {161, 105, 69}},
+            {"rgb(from lab(from red l a b) r g b)", {255, 0, 0}}, // each function its own keywords
             {"color-mix(in hwb, rgb(100 100 100), hsl(200 60% 40%))", {70, 111, 132}},
             {"color-mix(in xyz, color(display-p3 0 1 0), lab(40 -20 30) 70%)", {0, 171, 0}},
             {"oklch(from #ff0000 l c calc(h + 120))", {0, 168, 54}},
@@ -189,6 +192,7 @@ private slots:
             {"color-mix(in srgb, red, blue, green)", "color-mix() mixes two colours"},
             {"oklch(from red l c)", "oklch() needs three components"},
             {"rgb(from red r g b, 1)", "unexpected ','"},
+            {"color-mix(in srgb, rgb(from red r g b), rgb(r g b))", "'r' is not a component here"},
             {"rgb(255 0 0) x", "unexpected 'x' after the colour"},
             {"rgb(255 0 0", "rgb() is not closed"},
             {"currentcolor", "currentcolor depends on the page"},
