@@ -1029,6 +1029,24 @@ private slots:
             }
             QCOMPARE(shown.pixelColor(pointer.x() - 1, 3), shade(pointer.x() - 1, 3));
         }
+
+        // On a screen of scale 2, every line stays one device pixel thin: across each, one device
+        // column of black or white (two where the middle cell's black frame has its white one).
+        QImage fine(picker->size() * 2, QImage::Format_RGB32);
+        fine.setDevicePixelRatio(2);
+        picker->render(&fine);
+        const auto lineColumnsNear = [&fine](QPoint logical) {
+            int count = 0;
+            for (int x = 2 * logical.x() - 3; x <= 2 * logical.x() + 3; ++x) {
+                const QColor c = fine.pixelColor(x, 2 * logical.y());
+                count += c == Qt::black || c == Qt::white;
+            }
+            return count;
+        };
+        const QPoint lensCorner(74, 93); // the pointer is still at (50, 250)
+        QCOMPARE(lineColumnsNear({50, 3}), 1); // the crosshair
+        QCOMPARE(lineColumnsNear(lensCorner + QPoint(0, 20)), 1);
+        QCOMPARE(lineColumnsNear(lensCorner + QPoint(50, 55)), 2);
         picker->close();
     }
 

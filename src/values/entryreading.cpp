@@ -123,7 +123,6 @@ bool readLocaleNumber(const QString &text, const QLocale &locale, double *value)
 double readLenientDecimal(const QString &text)
 {
     QString compact;
-    compact.reserve(text.size());
     for (QChar c : text) {
         if (!isIgnoredInByteText(c))
             compact.append(c);
