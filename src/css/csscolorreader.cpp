@@ -377,15 +377,16 @@ private:
 
     std::optional<CssColor> hexColor(std::string_view digits)
     {
-        const size_t n = digits.size();
-        std::array<int, 8> d{};
-        for (size_t i = 0; i < n && i < 8; ++i) {
+        const auto digit = [&](size_t i) {
             const char c = char(digits[i] | 0x20);
-            d[i] = isDigit(c) ? c - '0' : (c >= 'a' && c <= 'f') ? c - 'a' + 10 : -1;
-            if (d[i] < 0)
+            return isDigit(c) ? c - '0' : (c >= 'a' && c <= 'f') ? c - 'a' + 10 : -1;
+        };
+        const size_t n = digits.size();
+        for (size_t i = 0; i < n; ++i) {
+            if (digit(i) < 0)
                 return fail(tr("%1 is not a hexadecimal digit").arg(quoted(digits.substr(i, 1))));
         }
-        const auto channel = [&](int i) { return n <= 4 ? d[i] * 17 : d[2 * i] * 16 + d[2 * i + 1]; };
+        const auto channel = [&](size_t i) { return n <= 4 ? digit(i) * 17 : digit(2 * i) * 16 + digit(2 * i + 1); };
         if (n != 3 && n != 4 && n != 6 && n != 8)
             return fail(tr("'#%1' is not a colour: a hexadecimal colour has 3, 4, 6 or 8 digits")
                             .arg(QString::fromUtf8(digits.data(), qsizetype(digits.size()))));

@@ -5,6 +5,7 @@
 #include "widgets/focusframe.h"
 
 #include <QAccessibleWidget>
+#include <mutex>
 
 namespace {
 
@@ -21,8 +22,8 @@ QAccessibleInterface *pictureBoxAccessible(const QString &className, QObject *ob
 PictureBox::PictureBox(QWidget *parent)
     : QWidget(parent)
 {
-    static const bool accessibleInstalled = (QAccessible::installFactory(pictureBoxAccessible), true);
-    Q_UNUSED(accessibleInstalled);
+    static std::once_flag accessibleInstalled;
+    std::call_once(accessibleInstalled, QAccessible::installFactory, pictureBoxAccessible);
     setAutoFillBackground(true);
     // Reached by Tab, but a press on it starts a drag rather than taking the focus.
     setFocusPolicy(Qt::TabFocus);
