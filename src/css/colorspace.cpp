@@ -110,9 +110,10 @@ template <class F> Vector each(Vector v, F f)
     return {f(v[0]), f(v[1]), f(v[2])};
 }
 
+// The hue comes in [0, 360): the reader and the mix normalise it.
 Vector hslToSrgb(const Vector &hsl)
 {
-    const double h = std::fmod(hsl[0], 360) + (hsl[0] < 0 ? 360 : 0);
+    const double h = hsl[0];
     const double s = hsl[1] / 100, l = hsl[2] / 100;
     const auto f = [&](double n) {
         const double k = std::fmod(n + h / 30, 12);
