@@ -9,6 +9,7 @@
 #include "widgets/samplelabel.h"
 #include "widgets/slider.h"
 #include "picking/screengrabpicker.h"
+#include "picking/screenpick.h"
 #include "values/contrast.h"
 #include "values/conversions.h"
 #include "values/entryreading.h"
@@ -958,6 +959,26 @@ private slots:
             QStringLiteral("Pick from Screen is not available here: there is no desktop portal "
                            "(org.freedesktop.portal.Desktop) and no X11 screen to read."));
         VERIFY_VIEWS(*ui, Rgb({255, 0, 128}));
+    }
+
+    void pickFromScreenThroughTheOverlay()
+    {
+        // Without a portal, the overlay: a right click leaves the colour as it was, and the next
+        // pick opens a new overlay, whose left click takes the pixel into every view.
+        QImage screen(40, 30, QImage::Format_RGB32);
+        screen.fill(QColor(12, 34, 56));
+        QPointer<ScreenGrabPicker> shown;
+        ui->window->findChild<ScreenPick *>()->setOverlayOpener(
+            [&] { return shown = ScreenGrabPicker::showOver({{QRect(0, 0, 40, 30), screen}}); });
+        ui->setColor({1, 2, 3});
+        for (const auto &[button, after] : {std::pair{Qt::RightButton, Rgb{1, 2, 3}}, {Qt::LeftButton, {12, 34, 56}}}) {
+            shown.clear();
+            pickFromScreen();
+            QVERIFY(shown && shown->isVisible() && ui->window->isPickingFromScreen());
+            QTest::mouseClick(shown, button, {}, QPoint(5, 5));
+            QVERIFY(!ui->window->isPickingFromScreen());
+            VERIFY_VIEWS(*ui, after);
+        }
     }
 
     void overlayTakesThePointersPixel()

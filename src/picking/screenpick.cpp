@@ -3,7 +3,6 @@
 #include "picking/screenpick.h"
 
 #include "picking/portalcolorpicker.h"
-#include "picking/screengrabpicker.h"
 
 ScreenPick::ScreenPick(QObject *parent)
     : QObject(parent)
@@ -24,7 +23,7 @@ ScreenPick::ScreenPick(QObject *parent)
 
 void ScreenPick::start(const QString &parentWindow)
 {
-    if (overlayOpen)
+    if (isOverlayShown())
         return; // the overlay holds the keyboard and the mouse until it closes
     portal->close();
     if (PortalColorPicker::available()) {
@@ -48,13 +47,8 @@ bool ScreenPick::isWaitingOnPortal() const
 
 void ScreenPick::startOverlay(const QString &whyNotAvailable)
 {
-    ScreenGrabPicker *overlay = ScreenGrabPicker::start();
+    overlay = openOverlay();
     if (!overlay)
         return emit failed(whyNotAvailable);
-    overlayOpen = true;
-    connect(overlay, &ScreenGrabPicker::picked, this, [this](Rgb color) {
-        overlayOpen = false;
-        emit picked(color);
-    });
-    connect(overlay, &ScreenGrabPicker::cancelled, this, [this] { overlayOpen = false; });
+    connect(overlay, &ScreenGrabPicker::picked, this, &ScreenPick::picked);
 }

@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "picking/screengrabpicker.h"
 #include "values/rgb.h"
 
 #include <QObject>
+#include <QPointer>
+#include <functional>
 
 class PortalColorPicker;
 
@@ -23,7 +26,9 @@ public:
     /// Withdraws a pick waiting on the portal, without a word.
     void abandon();
     bool isWaitingOnPortal() const;
-    bool isOpen() const { return overlayOpen || isWaitingOnPortal(); }
+    bool isOpen() const { return isOverlayShown() || isWaitingOnPortal(); }
+    /// How the overlay opens over the screens: ScreenGrabPicker::start, or a test's own screens.
+    void setOverlayOpener(std::function<ScreenGrabPicker *()> opener) { openOverlay = std::move(opener); }
 
 signals:
     void picked(Rgb color);
@@ -33,7 +38,9 @@ signals:
 
 private:
     void startOverlay(const QString &whyNotAvailable);
+    bool isOverlayShown() const { return overlay && overlay->isVisible(); }
 
     PortalColorPicker *portal;
-    bool overlayOpen = false;
+    std::function<ScreenGrabPicker *()> openOverlay = &ScreenGrabPicker::start;
+    QPointer<ScreenGrabPicker> overlay; // gone once it closes
 };
