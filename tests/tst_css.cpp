@@ -234,6 +234,7 @@ private slots:
         // The issue's own examples of the forms.
         QCOMPARE(CssFormats::write({255, 0, 0}, CssFormat::Hsl), QStringLiteral("hsl(0 100% 50%)"));
         QCOMPARE(CssFormats::write({128, 128, 128}, CssFormat::Hsl), QStringLiteral("hsl(0 0% 50%)"));
+        QVERIFY(CssFormats::write({255, 0, 128}, CssFormat::Hsl).startsWith(QStringLiteral("hsl(330 "))); // by colorjs.io
         QCOMPARE(CssFormats::write({255, 255, 255}, CssFormat::Oklch), QStringLiteral("oklch(1 0 0)"));
         QCOMPARE(CssFormats::write({255, 128, 0}, CssFormat::Hex), QStringLiteral("#ff8000"));
         QCOMPARE(CssFormats::write({255, 128, 0}, CssFormat::Rgb), QStringLiteral("rgb(255 128 0)"));

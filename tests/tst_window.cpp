@@ -748,8 +748,8 @@ private slots:
         QVERIFY(!about->isVisible());
         trigger("mnuQuestionAbout");
         QCOMPARE(QApplication::topLevelWidgets().count(about), 1);
-        ui->window->close(); // closing the main window ends the program, About with it
-        QVERIFY(!about->isVisible());
+        trigger("mnuFileExit"); // Exit closes the main window, and About with it
+        QVERIFY(!ui->window->isVisible() && !about->isVisible());
     }
 
     void fittedFontIsTheLargestThatFits()

@@ -107,7 +107,7 @@ void MainWindow::findControls()
 {
     const auto control
         = [this](const char *name) { return centralWidget()->findChild<QWidget *>(QLatin1String(name)); };
-    for (int i = 0; i < 9; ++i)
+    for (int i = 0; i < int(fields.size()); ++i)
         fields[i] = {qobject_cast<QLineEdit *>(control(fieldNames[i])), ColorSource(i / 3), i % 3};
     for (int i = 0; i < 3; ++i)
         sliders[i] = qobject_cast<QScrollBar *>(control(sliderNames[i]));

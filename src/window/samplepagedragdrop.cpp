@@ -77,57 +77,53 @@ bool SamplePageDragDrop::eventFilter(QObject *watched, QEvent *event)
     auto *control = qobject_cast<QWidget *>(watched);
     if (!control || !attached.contains(control))
         return false;
-
+    const bool withMenu = withContextMenu.contains(control);
     switch (event->type()) {
-    case QEvent::MouseButtonPress: {
-        if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
-            return false;
-        QMimeData *data = dragData(control);
-        emit dragStarting(control, data);
-        toolkit.startDrag(control, data);
-        return true;
-    }
-    case QEvent::MouseButtonRelease: {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() != Qt::RightButton || !withContextMenu.contains(control))
-            return false;
-        emit contextMenuRequested(control, mouse->globalPosition().toPoint());
-        return true;
-    }
-    case QEvent::KeyPress: {
-        // The keyboard's way to the menu: the Menu key or Shift+F10, shown at the part.
-        auto *key = static_cast<QKeyEvent *>(event);
-        const bool menuKey
-            = key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier);
-        if (!menuKey || !withContextMenu.contains(control))
-            return false;
-        emit contextMenuRequested(control, control->mapToGlobal(control->rect().center()));
-        return true;
-    }
-    case QEvent::DragEnter:
-    case QEvent::DragMove: {
-        auto *drag = static_cast<QDropEvent *>(event);
-        if (attachedNamed(draggedName(drag->mimeData())) || !foreignText(control, drag->mimeData()).isEmpty())
-            drag->acceptProposedAction();
-        else
-            drag->ignore();
-        return true;
-    }
-    case QEvent::Drop: {
-        auto *drop = static_cast<QDropEvent *>(event);
-        QWidget *dragged = attachedNamed(draggedName(drop->mimeData()));
-        const QString text = dragged ? QString() : foreignText(control, drop->mimeData());
-        if (!dragged && text.isEmpty()) {
-            drop->ignore();
+    case QEvent::MouseButtonPress:
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+            QMimeData *data = dragData(control);
+            emit dragStarting(control, data);
+            toolkit.startDrag(control, data);
             return true;
         }
-        drop->acceptProposedAction();
-        if (dragged)
-            emit dropped(dragged, control);
-        else
-            emit textDropped(control, text);
-        return true;
+        break;
+    case QEvent::MouseButtonRelease:
+        if (auto *mouse = static_cast<QMouseEvent *>(event); withMenu && mouse->button() == Qt::RightButton) {
+            emit contextMenuRequested(control, mouse->globalPosition().toPoint());
+            return true;
+        }
+        break;
+    case QEvent::KeyPress:
+        // The keyboard's way to the menu: the Menu key or Shift+F10, shown at the part.
+        if (auto *key = static_cast<QKeyEvent *>(event); withMenu
+            && (key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier))) {
+            emit contextMenuRequested(control, control->mapToGlobal(control->rect().center()));
+            return true;
+        }
+        break;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        takeDrag(control, static_cast<QDropEvent *>(event));
+        return true; // none of these controls takes drops of its own
+    default: break;
     }
-    default: return false;
-    }
+    return false;
+}
+
+// A drag is welcome where it brings a part of this page or text this control reads; its drop
+// is then announced.
+void SamplePageDragDrop::takeDrag(QWidget *control, QDropEvent *drag)
+{
+    QWidget *dragged = attachedNamed(draggedName(drag->mimeData()));
+    const QString text = dragged ? QString() : foreignText(control, drag->mimeData());
+    if (!dragged && text.isEmpty())
+        return drag->ignore();
+    drag->acceptProposedAction();
+    if (drag->type() != QEvent::Drop)
+        return;
+    if (dragged)
+        emit dropped(dragged, control);
+    else
+        emit textDropped(control, text);
 }

@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QList>
 
+class QDropEvent;
 class QMimeData;
 class QWidget;
 class Toolkit;
@@ -46,6 +47,7 @@ protected:
 private:
     QWidget *attachedNamed(const QString &name) const;
     QString foreignText(const QWidget *target, const QMimeData *data) const;
+    void takeDrag(QWidget *control, QDropEvent *drag);
 
     Toolkit &toolkit;
     QList<QWidget *> attached;
