@@ -139,7 +139,8 @@ public:
         if (!color.isEmpty()) {
             QDBusArgument rgb;
             rgb.beginStructure();
-            rgb << color[0] << color[1] << color[2];
+            for (double fraction : color)
+                rgb << fraction;
             rgb.endStructure();
             results[QStringLiteral("color")] = QVariant::fromValue(rgb);
         }
@@ -900,6 +901,7 @@ private slots:
         const std::tuple<uint, QList<double>, Rgb, const char *> answers[] = {{1, {}, {99, 8, 7}, nullptr},
             {2, {}, {99, 8, 7}, "Pick from Screen failed: the desktop portal ended the request (response 2)."},
             {0, {}, {99, 8, 7}, "Pick from Screen failed: the desktop portal gave no colour."},
+            {0, {0.2, 0.4}, {99, 8, 7}, "Pick from Screen failed: the desktop portal gave no colour."},
             {0, {0.2, 0.4, 0.6}, {51, 102, 153}, nullptr}, {0, {1.0, 0.0, 0.5}, {255, 0, 128}, nullptr}};
         int asked = 0;
         for (const auto &[response, color, after, message] : answers) {

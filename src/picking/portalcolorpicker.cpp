@@ -91,10 +91,11 @@ void PortalColorPicker::handleResponse(uint response, const QVariantMap &results
         emit cancelled();
     } else if (response != 0) {
         emit failed(tr("Pick from Screen failed: the desktop portal ended the request (response %1).").arg(response));
-    } else if (!color.canConvert<QDBusArgument>()) {
+    } else if (!color.canConvert<QDBusArgument>()
+        || color.value<QDBusArgument>().currentSignature() != QLatin1String("(ddd)")) {
         emit failed(tr("Pick from Screen failed: the desktop portal gave no colour."));
     } else {
-        double red = 0, green = 0, blue = 0;
+        double red{}, green{}, blue{};
         const QDBusArgument fractions = color.value<QDBusArgument>();
         fractions.beginStructure();
         fractions >> red >> green >> blue;
