@@ -977,8 +977,10 @@ private slots:
             shown.clear();
             pickFromScreen();
             QVERIFY(shown && shown->isVisible() && ui->window->isPickingFromScreen());
+            QVERIFY(QWidget::keyboardGrabber() == shown && QWidget::mouseGrabber() == shown);
             QTest::mouseClick(shown, button, {}, QPoint(5, 5));
             QVERIFY(!ui->window->isPickingFromScreen());
+            QVERIFY(!QWidget::keyboardGrabber() && !QWidget::mouseGrabber()); // given back at once
             VERIFY_VIEWS(*ui, after);
         }
     }
