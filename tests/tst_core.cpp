@@ -288,12 +288,14 @@ private slots:
 
     void visionSimulation()
     {
-        // Computed by hand from the published matrices, not by the program.
+        // Computed by hand from the published matrices, not by the program; the greys are the
+        // luminance encoded as sRGB by colorjs.io.
         using enum VisionDeficiency;
         const std::tuple<VisionDeficiency, Rgb, Rgb> rows[] = {{Protanopia, {255, 0, 0}, {109, 95, 0}},
             {Protanopia, {0, 0, 238}, {0, 82, 243}}, {Protanopia, {230, 0, 0}, {97, 85, 0}},
             {Deuteranopia, {255, 0, 0}, {163, 144, 0}}, {Tritanopia, {0, 128, 0}, {0, 124, 108}},
-            {Achromatopsia, {255, 0, 0}, {127, 127, 127}}, {None, {1, 2, 3}, {1, 2, 3}}};
+            {Achromatopsia, {255, 0, 0}, {127, 127, 127}}, {Achromatopsia, {0, 255, 0}, {220, 220, 220}},
+            {Achromatopsia, {0, 0, 255}, {76, 76, 76}}, {None, {1, 2, 3}, {1, 2, 3}}};
         for (const auto &[deficiency, color, seen] : rows)
             QCOMPARE(simulateVision(color, deficiency), seen);
         for (VisionDeficiency deficiency : allVisionDeficiencies)

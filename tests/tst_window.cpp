@@ -968,17 +968,19 @@ private slots:
         // Without a portal, the overlay: a right click leaves the colour as it was, and the next
         // pick opens a new overlay, whose left click takes the pixel into every view.
         QImage screen(40, 30, QImage::Format_RGB32);
-        screen.fill(QColor(12, 34, 56));
+        for (int x = 0; x < screen.width(); ++x)
+            for (int y = 0; y < screen.height(); ++y)
+                screen.setPixel(x, y, qRgb(x * 5, y * 5, 99));
         QPointer<ScreenGrabPicker> shown;
         ui->window->findChild<ScreenPick *>()->setOverlayOpener(
             [&] { return shown = ScreenGrabPicker::showOver({{QRect(0, 0, 40, 30), screen}}); });
         ui->setColor({1, 2, 3});
-        for (const auto &[button, after] : {std::pair{Qt::RightButton, Rgb{1, 2, 3}}, {Qt::LeftButton, {12, 34, 56}}}) {
+        for (const auto &[button, after] : {std::pair{Qt::RightButton, Rgb{1, 2, 3}}, {Qt::LeftButton, {25, 30, 99}}}) {
             shown.clear();
             pickFromScreen();
             QVERIFY(shown && shown->isVisible() && ui->window->isPickingFromScreen());
             QVERIFY(QWidget::keyboardGrabber() == shown && QWidget::mouseGrabber() == shown);
-            QTest::mouseClick(shown, button, {}, QPoint(5, 5));
+            QTest::mouseClick(shown, button, {}, QPoint(5, 6)); // where the press is, not where the pointer was
             QVERIFY(!ui->window->isPickingFromScreen());
             QVERIFY(!QWidget::keyboardGrabber() && !QWidget::mouseGrabber()); // given back at once
             VERIFY_VIEWS(*ui, after);

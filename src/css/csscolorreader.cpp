@@ -133,17 +133,21 @@ private:
         return i < text.size() && isDigit(text[i]);
     }
 
+    void skipDigits()
+    {
+        while (at < text.size() && isDigit(text[at]))
+            ++at;
+    }
+
     Token number(Token token)
     {
         const size_t start = at;
         if (text[at] == '+' || text[at] == '-')
             ++at;
-        while (at < text.size() && isDigit(text[at]))
-            ++at;
+        skipDigits();
         if (at + 1 < text.size() && text[at] == '.' && isDigit(text[at + 1])) {
-            at += 2;
-            while (at < text.size() && isDigit(text[at]))
-                ++at;
+            ++at;
+            skipDigits();
         }
         if (at + 1 < text.size() && (text[at] == 'e' || text[at] == 'E')) {
             size_t e = at + 1;
@@ -151,8 +155,7 @@ private:
                 ++e;
             if (e < text.size() && isDigit(text[e])) {
                 at = e;
-                while (at < text.size() && isDigit(text[at]))
-                    ++at;
+                skipDigits();
             }
         }
         const char *first = text.data() + start + (text[start] == '+' ? 1 : 0);
