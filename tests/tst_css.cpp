@@ -236,6 +236,15 @@ private slots:
         QCOMPARE(NamedColors::firstNameOf({0, 255, 255}), "aqua"); // before cyan
     }
 
+    void missingAlpha()
+    {
+        // A mix's alpha is missing only where both colours' alphas are.
+        const auto alphaMissing = [](const char *text) { return readCssColor(std::string_view(text)).color.missing[3]; };
+        QVERIFY(alphaMissing("color-mix(in srgb, rgb(255 0 0 / none), rgb(0 0 255 / none))"));
+        QVERIFY(!alphaMissing("color-mix(in srgb, rgb(255 0 0 / none), blue)"));
+        QVERIFY(!alphaMissing("color-mix(in srgb, red, rgb(0 0 255 / none))"));
+    }
+
     void writing()
     {
         // The issue's own examples of the forms.

@@ -954,6 +954,7 @@ private slots:
             }
             QTRY_COMPARE(ui->toolkit.messages, QStringList{message});
             QVERIFY(!ui->window->isPickingFromScreen());
+            QVERIFY(!ui->window->findChild<QAction *>(QStringLiteral("actAbandonPick"))->isEnabled()); // Escape is free
             ui->toolkit.messages.clear();
         }
         pickFromScreen();

@@ -781,8 +781,7 @@ void MainWindow::showAbout()
 
 void MainWindow::exitProgram()
 {
-    close();
-    QCoreApplication::exit(0);
+    close(); // the last window closed, About with it: the program ends
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
