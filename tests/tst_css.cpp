@@ -201,6 +201,7 @@ private slots:
             {"oklch(from red l c)", "oklch() needs three components"},
             {"rgb(from red r g b, 1)", "unexpected ','"},
             {"color-mix(in srgb, rgb(from red r g b), rgb(r g b))", "'r' is not a component here"},
+            {"rgb(calc(-e) 0 0)", "'-e' is not a component here"}, // one word, not minus e
             {"rgb(255 0 0) x", "unexpected 'x' after the colour"},
             {"rgb(255 0 0", "rgb() is not closed"},
             {"currentcolor", "currentcolor depends on the page"},
