@@ -174,7 +174,7 @@ private slots:
             {"rgb(1)", "rgb() needs three components"},
             {"rgb(1,2,3,4,5)", "unexpected ',' in rgb()"},
             {"rgb(10%, 20, 30%)", "the legacy rgb() form cannot mix numbers and percentages"},
-            {"rgba(-2, 300, 400%, -0.5)", "cannot mix numbers and percentages"},
+            {"rgba(-2, 300, 400%, -0.5)", "the legacy rgb() form cannot mix numbers and percentages"},
             {"rgb(none, 0, 0)", "the legacy rgb() form does not take none"},
             {"hwb(120, 30%, 50%)", "hwb() has no comma form"},
             {"hwba(120 30% 50%)", "hwba() is not a colour function"},

@@ -622,7 +622,8 @@ private:
         const bool relative = relativeOrigin(form.space, form.keywords, form.space == ColorSpace::Srgb ? 255 : 1);
         if (!reason.isEmpty())
             return std::nullopt;
-        const std::string_view name = form.name.substr(0, form.name.size() == 4 && form.legacy ? 3 : form.name.size());
+        // rgba() and hsla() are rgb() and hsl() by other names.
+        const std::string_view name = form.name.substr(0, form.name.size() == 4 ? 3 : form.name.size());
         const std::optional<Components> parts = components(name, form.legacy && !relative);
         if (!parts)
             return std::nullopt;
