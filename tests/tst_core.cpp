@@ -237,7 +237,8 @@ private slots:
             {{{0, 10, 0}, {10, 0, 0}}, 0, 0, 0, {0, 10, 0}}, // a tie goes to the earlier
             {{{9, 9, 0}, {9, 9, 9}, {9, 0, 9}, {0, 9, 9}}, 9, 9, 8, {9, 9, 9}},
             {{{0, 0, 0}, {255, 255, 255}}, 32767, 32767, 32767, {255, 255, 255}},
-            {{{255, 255, 255}, {0, 0, 0}}, -32768, -5, 0, {0, 0, 0}}};
+            {{{255, 255, 255}, {0, 0, 0}}, -32768, -5, 0, {0, 0, 0}},
+            {{{10, 10, 11}, {10, 10, 10}}, 10, 10, 10, {10, 10, 10}}}; // an exact match after a near one
         for (const auto &[members, red, green, blue, nearest] : rows)
             QCOMPARE(Palette(members).nearest(red, green, blue), nearest);
     }
@@ -284,6 +285,8 @@ private slots:
                 QVERIFY2(!reply || (status ? reply->standardError : reply->standardOutput).startsWith(start), line);
             }
         }
+        QCOMPARE(startColor({"rusket", "--color", "hsl(120 100% 25%)"}), std::optional(Rgb{0, 128, 0}));
+        QCOMPARE(startColor({"rusket"}), std::nullopt);
     }
 
     void visionSimulation()

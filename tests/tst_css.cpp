@@ -97,6 +97,8 @@ private slots:
             {"color-mix(in hsl longer hue, hsl(40 50% 50%), hsl(60 50% 50%))", {64, 85, 191}},
             {"color-mix(in hsl, hsl(0 50% 50%) 75%, hsl(180 50% 50%))", {191, 159, 64}}, // half way round: as written
             {"color-mix(in hsl, hsl(180 50% 50%) 75%, hsl(0 50% 50%))", {64, 191, 96}},
+            {"color-mix(in hsl, hsl(200 50% 50%), hsl(5 50% 50%))", {154, 64, 191}}, // just past half way: round
+            {"color-mix(in hsl, hsl(5 50% 50%), hsl(200 50% 50%))", {154, 64, 191}},
             {"color-mix(in hsl longer hue, hsl(40 50% 50%) 75%, hsl(40 50% 50%))", {64, 191, 85}},
             {"color-mix(in hsl longer hue, hsl(0 50% 50%) 75%, hsl(180 50% 50%))", {191, 159, 64}},
             {"color-mix(in hsl longer hue, hsl(180 50% 50%) 75%, hsl(0 50% 50%))", {64, 191, 96}},

@@ -458,6 +458,7 @@ private slots:
                 {defaults.back, defaults.text, {255, 0, 128}, defaults.vlink}},
             {"menu", [&] { openSampleMenu("txtText")->findChild<QAction *>("mnuEditApply")->trigger(); }, {255, 0, 128},
                 {defaults.back, {255, 0, 128}, defaults.link, defaults.vlink}},
+            {"swatch menu", [&] { QTest::mouseClick(ui->control("colShow"), Qt::RightButton); }, {255, 0, 128}, defaults},
             {"toggle", [&] { ui->toggle("chkNetscape")->click(); }, {255, 0, 153}, defaults},
             {"dialog", [&] { ui->control<QPushButton>("cmdPickColor")->click(); }, {255, 0, 128}, defaults},
             {"pick", [&] { pickFromScreen(); }, {255, 0, 128}, defaults},
@@ -1003,7 +1004,8 @@ private slots:
         for (const auto &[keys, mouse, expected] : {std::tuple{QList<QKeyCombination>{Qt::Key_Right, Qt::Key_Return},
                                                         Qt::NoButton, std::optional(Rgb{21, 14, 255})},
                  {{Qt::Key_Down | Qt::ShiftModifier, Qt::Key_Left, Qt::Key_Space}, Qt::NoButton, Rgb{19, 24, 255}},
-                 {{}, Qt::LeftButton, Rgb{22, 14, 0}}, {{}, Qt::RightButton, std::nullopt}}) {
+                 {{Qt::Key_Up, Qt::Key_Return}, Qt::NoButton, Rgb{20, 13, 0}}, {{}, Qt::LeftButton, Rgb{22, 14, 0}},
+                 {{}, Qt::RightButton, std::nullopt}}) {
             ScreenGrabPicker *picker = overlay();
             connect(picker, &ScreenGrabPicker::picked, this, [&](Rgb color) { taken = color; });
             connect(picker, &ScreenGrabPicker::cancelled, this, [&] { cancelled = true; });

@@ -166,10 +166,10 @@ Vector xyzD50ToLab(const Vector &xyz)
 {
     constexpr double epsilon = 216.0 / 24389, kappa = 24389.0 / 27;
     Vector f;
-    for (int i = 0; i < 3; ++i) {
-        const double v = xyz[i] / d50White[i];
-        f[i] = v > epsilon ? std::cbrt(v) : (kappa * v + 16) / 116;
-    }
+    std::ranges::transform(xyz, d50White, f.begin(), [](double component, double white) {
+        const double v = component / white;
+        return v > epsilon ? std::cbrt(v) : (kappa * v + 16) / 116;
+    });
     return {116 * f[1] - 16, 500 * (f[0] - f[1]), 200 * (f[1] - f[2])};
 }
 
