@@ -65,6 +65,7 @@ std::string compose(const Layout &layout, const std::array<double, 3> &values, i
 {
     std::string text = layout.opening;
     const double scale = std::pow(10.0, decimals);
+    const std::optional<int> hue = ColorSpaces::hueIndex(layout.space);
     for (int i = 0; i < 3; ++i) {
         if (i > 0)
             text += ' ';
@@ -73,7 +74,7 @@ std::string compose(const Layout &layout, const std::array<double, 3> &values, i
                            : (directions >> i) & 1 ? std::ceil(scaled)
                                                    : std::floor(scaled))
             / scale;
-        if (i == ColorSpaces::hueIndex(layout.space)) // written in [0, 360)
+        if (i == hue) // written in [0, 360)
             v = std::fmod(v, 360);
         appendNumber(text, v, decimals);
         text += layout.units[i];
