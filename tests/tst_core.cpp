@@ -138,7 +138,7 @@ private slots:
     void namesFile()
     {
         ColorNameTable table;
-        const QByteArray file = " \"alice blue\" ,240,248,255\r\n\r\naqua,0,255,255\rcyan,0,255,255\n\"a, b\",1,2,3\r\n"
+        const QByteArray file = " \"alice blue\" ,240,248,255\r\n\r\naqua,0,255,255\rcyan,0,255,255\n\"a, b,\",1,2,3\r\n"
                                 "red,255,0,0\r\nred,1,2,3\r\n\"\",4,5,6\r\nx,0,255,255\r\n  \r\n";
         QCOMPARE(table.load(write(file)), std::nullopt);
         QCOMPARE(table.entries().size(), 8);
@@ -148,7 +148,7 @@ private slots:
         QVERIFY(!table.findColorByName(QStringLiteral("nosuchcolour"), color));
         QCOMPARE(color, Rgb({9, 9, 9})); // untouched
         const std::pair<const char *, Rgb> found[]
-            = {{"AliceBlue", {240, 248, 255}}, {" R E D ", {255, 0, 0}}, {"A, B", {1, 2, 3}}, {"  ", {4, 5, 6}}};
+            = {{"AliceBlue", {240, 248, 255}}, {" R E D ", {255, 0, 0}}, {"A, B,", {1, 2, 3}}, {"  ", {4, 5, 6}}};
         for (const auto &[name, rgb] : found)
             QVERIFY2(table.findColorByName(QLatin1String(name), color) && color == rgb, name);
 

@@ -148,6 +148,13 @@ private slots:
             {"hsl(90 50% 50% / calc(NaN))", {128, 191, 64}},
             {" \t#ABCDEF\n", {171, 205, 239}},
             {"RGB( 1 /* one */ 2 3 )", {1, 2, 3}},
+            {"rgb(+5 +1e1 0)", {5, 10, 0}},
+            // lab's missing lightness is carried into lch's and takes the other colour's.
+            {"color-mix(in lch, lab(none 20 30), lch(50 30 40))", {162, 104, 78}},
+            // Lighter than white, its hsl saturation turns positive and its hue round.
+            {"hsl(from color(srgb 1.5 1.2 1.1) h s calc(l - 67))", {98, 192, 224}},
+            // The inner mix is 60% opaque, and the outer mix weighs it so.
+            {"color-mix(in srgb, color-mix(in srgb, rgb(255 0 0 / 20%), blue), lime)", {16, 159, 80}},
         };
         for (const auto &[text, bytes] : rows)
             QTest::newRow(text) << QString::fromUtf8(text) << bytes;
@@ -255,6 +262,8 @@ private slots:
         QCOMPARE(CssFormats::write({128, 128, 128}, CssFormat::Hsl), QStringLiteral("hsl(0 0% 50%)"));
         QVERIFY(CssFormats::write({255, 0, 128}, CssFormat::Hsl).startsWith(QStringLiteral("hsl(330 "))); // by colorjs.io
         QCOMPARE(CssFormats::write({255, 255, 255}, CssFormat::Oklch), QStringLiteral("oklch(1 0 0)"));
+        // A hue of 359.9997 (colorjs.io) at no decimals is 0, not 360.
+        QCOMPARE(CssFormats::write({241, 237, 238}, CssFormat::Oklch), QStringLiteral("oklch(0.949 0.004 0)"));
         QCOMPARE(CssFormats::write({255, 128, 0}, CssFormat::Hex), QStringLiteral("#ff8000"));
         QCOMPARE(CssFormats::write({255, 128, 0}, CssFormat::Rgb), QStringLiteral("rgb(255 128 0)"));
         QCOMPARE(CssFormats::write({1, 2, 3}, CssFormat::Name), QString());
@@ -281,8 +290,10 @@ private slots:
                 QVERIFY2(
                     !text.contains(QLatin1String("-0 ")) && !text.contains(QLatin1String(".0 ")), qPrintable(text));
                 int decimals = 0;
-                for (const QRegularExpressionMatch &m : number.globalMatch(text))
+                for (const QRegularExpressionMatch &m : number.globalMatch(text)) {
                     decimals = qMax(decimals, int(m.capturedLength(2)));
+                    QVERIFY2(format == CssFormat::Hex || m.captured().toDouble() < 360, qPrintable(text));
+                }
                 if (decimals == 0)
                     continue;
                 QString rounded; // every number one decimal shorter
