@@ -61,7 +61,7 @@ void appendNumber(std::string &text, double value, int decimals)
 
 // The text with each number cut to `decimals`: rounded to the nearest, or, as `directions`
 // says bit by bit, down or up.
-std::string compose(const Layout &layout, const std::array<double, 3> &values, int decimals, int directions = -1)
+std::string compose(const Layout &layout, const std::array<double, 3> &values, int decimals, int directions)
 {
     std::string text = layout.opening;
     const double scale = std::pow(10.0, decimals);

@@ -7,19 +7,18 @@
 
 namespace {
 
-using Matrix = std::array<std::array<double, 3>, 3>;
-
 // Machado, Oliveira and Fernandes (2009), severity 1.0, for linear RGB.
 // clang-format off
-constexpr Matrix protanopia = {{{0.152286, 1.052583, -0.204868},
-                                {0.114503, 0.786281, 0.099216},
-                                {-0.003882, -0.048116, 1.051998}}};
-constexpr Matrix deuteranopia = {{{0.367322, 0.860646, -0.227968},
-                                  {0.280085, 0.672501, 0.047413},
-                                  {-0.011820, 0.042940, 0.968881}}};
-constexpr Matrix tritanopia = {{{1.255528, -0.076749, -0.178779},
-                                {-0.078411, 0.930809, 0.147602},
-                                {0.004733, 0.691367, 0.303900}}};
+constexpr std::array protanopia{std::array{0.152286, 1.052583, -0.204868},
+                                std::array{0.114503, 0.786281, 0.099216},
+                                std::array{-0.003882, -0.048116, 1.051998}};
+constexpr std::array deuteranopia{std::array{0.367322, 0.860646, -0.227968},
+                                  std::array{0.280085, 0.672501, 0.047413},
+                                  std::array{-0.011820, 0.042940, 0.968881}};
+constexpr std::array tritanopia{std::array{1.255528, -0.076749, -0.178779},
+                                std::array{-0.078411, 0.930809, 0.147602},
+                                std::array{0.004733, 0.691367, 0.303900}};
+using Matrix = decltype(protanopia);
 // clang-format on
 
 double toLinear(quint8 byte)
