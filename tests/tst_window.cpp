@@ -81,6 +81,8 @@ QStringList cutOff(QWidget *window)
         }
         if (needed > room)
             cut.append(QStringLiteral("%1 needs %2 of %3 pixels").arg(w->objectName()).arg(needed).arg(room));
+        if (w->isVisible() && !w->isWindow() && !w->parentWidget()->rect().contains(w->geometry()))
+            cut.append(QStringLiteral("%1 reaches out of its parent").arg(w->objectName()));
     }
     return cut;
 }
@@ -366,6 +368,8 @@ private slots:
         QCOMPARE(ui->toolkit.messages, QStringList{"Der Wert muss kleiner oder gleich 255 sein"});
         const QString path = QStringLiteral(RUSKET_SOURCE_DIR "/tests/reference/mainwindow-de.png");
         ui->setColor({0, 0, 0});
+        trigger("actVision2"); // the page as a deuteranope sees it, labelled so in a corner
+        QVERIFY2(cutOff(ui->window.get()).isEmpty(), qPrintable(cutOff(ui->window.get()).join(u", ")));
         const QImage start = ui->window->grab().toImage().convertToFormat(QImage::Format_RGB32);
         if (qEnvironmentVariableIsSet("RUSKET_UPDATE_REFERENCE"))
             QVERIFY(start.save(path));

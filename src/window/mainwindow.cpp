@@ -41,6 +41,8 @@
 
 namespace {
 
+constexpr int badgeGap = 2; // between the vision badge and the page's corner
+
 // clang-format off
 const char *const fieldNames[9] = {
     "redByte", "greenByte", "blueByte",
@@ -634,10 +636,13 @@ void MainWindow::simulateVisionOnPage(VisionDeficiency deficiency)
     describeSamplePage();
     // Named where no sighted reader can miss it, and for screen readers in the page's name.
     const bool on = deficiency != VisionDeficiency::None;
-    visionBadge->setText(on ? tr("Simulated: %1").arg(simulationName(deficiency)) : QString());
+    const QWidget *page = visionBadge->parentWidget();
+    const QMargins margins = visionBadge->contentsMargins();
+    const int room = page->width() - 2 * badgeGap - margins.left() - margins.right();
+    const QString name = on ? tr("Simulated: %1").arg(simulationName(deficiency)) : QString();
+    visionBadge->setText(visionBadge->fontMetrics().elidedText(name, Qt::ElideRight, room)); // longer in German
     visionBadge->adjustSize();
-    visionBadge->move(visionBadge->parentWidget()->width() - visionBadge->width() - 2,
-        visionBadge->parentWidget()->height() - visionBadge->height() - 2);
+    visionBadge->move(page->width() - visionBadge->width() - badgeGap, page->height() - visionBadge->height() - badgeGap);
     visionBadge->setVisible(on);
     sampleParts[0].control->setAccessibleName(on
             ? tr("Sample page background, simulating %1").arg(simulationName(deficiency))
