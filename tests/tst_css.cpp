@@ -51,6 +51,8 @@ private slots:
             {"lab(62.2345% -34.9638 47.7721)", {104, 166, 57}},
             {"lab(67.5345% -8.6911 -41.6019)", {98, 172, 239}},
             {"lab(120% 30% -50%)", {255, 255, 255}},
+            {"oklch(0 0.3 40)", {0, 0, 0}}, // no lightness: black, whatever its chroma
+            {"color(xyz 1.2 1.3 1.1)", {255, 255, 255}}, // lighter than white: white
             {"lab(50% 40% -20%)", {183, 80, 163}}, // percentages of each component's reference range
             {"lch(50% 40% 30)", {202, 73, 72}},
             {"oklab(60% 50% -25%)", {200, 56, 183}},
