@@ -184,6 +184,7 @@ private slots:
             {"#12345g", "'g' is not a hexadecimal digit"},
             {"rgb(1)", "rgb() needs three components"},
             {"rgb(1,2,3,4,5)", "unexpected ',' in rgb()"},
+            {"rgb(from red r, g, b)", "rgb() has no comma form"}, // not in a relative colour
             {"rgb(10%, 20, 30%)", "the legacy rgb() form cannot mix numbers and percentages"},
             {"rgba(-2, 300, 400%, -0.5)", "the legacy rgb() form cannot mix numbers and percentages"},
             {"rgb(none, 0, 0)", "the legacy rgb() form does not take none"},
