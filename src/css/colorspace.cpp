@@ -375,9 +375,9 @@ CssColor convert(const CssColor &color, ColorSpace target)
 {
     if (color.space == target)
         return color;
-    Vector source = color.c;
-    for (int i = 0; i < 3; ++i)
-        source[i] = color.missing[i] ? 0 : source[i];
+    Vector source;
+    std::ranges::transform(
+        color.c, color.missing, source.begin(), [](double c, bool missing) { return missing ? 0 : c; });
     const std::optional<Vector> direct = throughSrgb(color.space, target, source);
     CssColor result{target, direct ? *direct : fromXyzD65(target, toXyzD65(color.space, source)), color.alpha, {}};
     result.missing[3] = color.missing[3];
@@ -395,9 +395,9 @@ CssColor convert(const CssColor &color, ColorSpace target)
 
 Rgb toBytes(const CssColor &color)
 {
-    Vector v = color.c;
-    for (int i = 0; i < 3; ++i)
-        v[i] = color.missing[i] || std::isnan(v[i]) ? 0 : v[i];
+    Vector v;
+    std::ranges::transform(
+        color.c, color.missing, v.begin(), [](double c, bool missing) { return missing || std::isnan(c) ? 0 : c; });
     // hsl() and hwb() are sRGB written otherwise: they are clamped into it, like rgb().
     const bool legacy = color.space == ColorSpace::Hsl || color.space == ColorSpace::Hwb;
     const Vector srgb = color.space == ColorSpace::Hsl ? hslToSrgb(v)

@@ -248,21 +248,20 @@ struct FunctionForm
     ColorSpace space;
     std::array<std::string_view, 3> keywords; // in a relative colour
     std::array<double, 3> percentOf; // what 100% means; 0: no percentage
-    bool hue; // the third component (the first for hsl and hwb) is a hue
     bool legacy; // rgb() and hsl() have a comma form
 };
 
 // clang-format off
 constexpr FunctionForm functionForms[] = {
-    {"rgb",   ColorSpace::Srgb,  {"r", "g", "b"}, {255, 255, 255}, false, true},
-    {"rgba",  ColorSpace::Srgb,  {"r", "g", "b"}, {255, 255, 255}, false, true},
-    {"hsl",   ColorSpace::Hsl,   {"h", "s", "l"}, {0, 100, 100},   true,  true},
-    {"hsla",  ColorSpace::Hsl,   {"h", "s", "l"}, {0, 100, 100},   true,  true},
-    {"hwb",   ColorSpace::Hwb,   {"h", "w", "b"}, {0, 100, 100},   true,  false},
-    {"lab",   ColorSpace::Lab,   {"l", "a", "b"}, {100, 125, 125}, false, false},
-    {"lch",   ColorSpace::Lch,   {"l", "c", "h"}, {100, 150, 0},   true,  false},
-    {"oklab", ColorSpace::Oklab, {"l", "a", "b"}, {1, 0.4, 0.4},   false, false},
-    {"oklch", ColorSpace::Oklch, {"l", "c", "h"}, {1, 0.4, 0},     true,  false},
+    {"rgb",   ColorSpace::Srgb,  {"r", "g", "b"}, {255, 255, 255}, true},
+    {"rgba",  ColorSpace::Srgb,  {"r", "g", "b"}, {255, 255, 255}, true},
+    {"hsl",   ColorSpace::Hsl,   {"h", "s", "l"}, {0, 100, 100},   true},
+    {"hsla",  ColorSpace::Hsl,   {"h", "s", "l"}, {0, 100, 100},   true},
+    {"hwb",   ColorSpace::Hwb,   {"h", "w", "b"}, {0, 100, 100},   false},
+    {"lab",   ColorSpace::Lab,   {"l", "a", "b"}, {100, 125, 125}, false},
+    {"lch",   ColorSpace::Lch,   {"l", "c", "h"}, {100, 150, 0},   false},
+    {"oklab", ColorSpace::Oklab, {"l", "a", "b"}, {1, 0.4, 0.4},   false},
+    {"oklch", ColorSpace::Oklch, {"l", "c", "h"}, {1, 0.4, 0},     false},
 };
 
 struct PredefinedSpace
@@ -628,7 +627,7 @@ private:
         if (!parts)
             return std::nullopt;
         CssColor color{form.space, {}, 1, {}};
-        const std::optional<int> hue = form.hue ? ColorSpaces::hueIndex(form.space) : std::nullopt;
+        const std::optional<int> hue = ColorSpaces::hueIndex(form.space);
         for (int i = 0; i < 3; ++i) {
             const Value &v = parts->c[i];
             color.missing[i] = v.unit == Unit::None;
