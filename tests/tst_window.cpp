@@ -573,14 +573,16 @@ private slots:
             ui->tab();
         QTest::keyClick(ui->control("colShow"), Qt::Key_F10, Qt::ShiftModifier);
         QMenu *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QMenu *copyAs = ui->window->findChild<QMenu *>(QStringLiteral("mnuCopyAs"));
         QVERIFY(menu && menu->actions().size() == 3 && menu->actions()[1]->text() == "Paste Color");
+        QCOMPARE(menu->actions()[2]->menu(), copyAs);
         QStringList shown, copies;
-        for (QAction *copy : menu->actions()[2]->menu()->actions())
+        for (QAction *copy : copyAs->actions())
             shown.append(copy->text());
         for (CssFormat format : CssFormats::all)
             copies.append(QLatin1String(CssFormats::nameOf(format)) + u'\t' + CssFormats::write({18, 128, 0}, format));
         QCOMPARE(shown, copies);
-        menu->actions()[2]->menu()->actions()[7]->trigger();
+        ui->window->findChild<QAction *>(QStringLiteral("actCopyAs-oklch"))->trigger();
         QCOMPARE(ui->toolkit.clipboard, CssFormats::write({18, 128, 0}, CssFormat::Oklch));
         menu->close();
         QTest::keyClick(ui->control("colShow"), Qt::Key_C, Qt::ControlModifier);
