@@ -151,6 +151,10 @@ private slots:
             {" \t#ABCDEF\n", {171, 205, 239}},
             {"RGB( 1 /* one */ 2 3 )", {1, 2, 3}},
             {"rgb(+5 +1e1 0)", {5, 10, 0}},
+            {"color-mix(in hsl longer hue, hsl(none 50% 50%), hsl(40 50% 50%))", {64, 106, 191}}, // 40 and 40, longer
+            {"color(srgb 1.2 0.4 0.3)", {255, 142, 122}},
+            {"hsl(from color(srgb 0.2 0 -0.2) h s calc(l + 40))", {102, 102, 102}}, // lightness 0: no saturation
+            {"color-mix(in srgb, red 0.5%, blue 0.5%)", {128, 0, 128}}, // nearly transparent, still the mix
             // lab's missing lightness is carried into lch's and takes the other colour's.
             {"color-mix(in lch, lab(none 20 30), lch(50 30 40))", {162, 104, 78}},
             // Lighter than white, its hsl saturation turns positive and its hue round.
@@ -252,7 +256,8 @@ private slots:
     void missingAlpha()
     {
         // A mix's alpha is missing only where both colours' alphas are.
-        const auto alphaMissing = [](const char *text) { return readCssColor(std::string_view(text)).color.missing[3]; };
+        const auto alphaMissing
+            = [](const char *text) { return readCssColor(std::string_view(text)).color.alphaMissing; };
         QVERIFY(alphaMissing("color-mix(in srgb, rgb(255 0 0 / none), rgb(0 0 255 / none))"));
         QVERIFY(!alphaMissing("color-mix(in srgb, rgb(255 0 0 / none), blue)"));
         QVERIFY(!alphaMissing("color-mix(in srgb, red, rgb(0 0 255 / none))"));

@@ -380,7 +380,7 @@ CssColor convert(const CssColor &color, ColorSpace target)
         color.c, color.missing, source.begin(), [](double c, bool missing) { return missing ? 0 : c; });
     const std::optional<Vector> direct = throughSrgb(color.space, target, source);
     CssColor result{target, direct ? *direct : fromXyzD65(target, toXyzD65(color.space, source)), color.alpha, {}};
-    result.missing[3] = color.missing[3];
+    result.alphaMissing = color.alphaMissing;
     for (int from = 0; from < 3; ++from) {
         for (int to = 0; to < 3; ++to) {
             if (color.missing[from] && kindOf(color.space, from) == kindOf(target, to)

@@ -32,12 +32,13 @@ struct CssColor
     ColorSpace space = ColorSpace::Srgb;
     std::array<double, 3> c{};
     double alpha = 1;
-    std::array<bool, 4> missing{}; // the three components, then alpha
+    std::array<bool, 3> missing{};
+    bool alphaMissing = false;
 };
 
 namespace ColorSpaces {
 
-/// The index of the hue among the components, or -1 for a space without one.
+/// The index of the hue among the components, or nothing for a space without one.
 std::optional<int> hueIndex(ColorSpace space);
 
 /// The colour in another space. Missing components count as 0 on the way, and a component

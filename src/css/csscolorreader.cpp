@@ -247,7 +247,7 @@ struct FunctionForm
     std::string_view name;
     ColorSpace space;
     std::array<std::string_view, 3> keywords; // in a relative colour
-    std::array<double, 3> percentOf; // what 100% means; 0: no percentage
+    decltype(CssColor::c) percentOf; // what 100% means; 0: no percentage
     bool legacy; // rgb() and hsl() have a comma form
 };
 
@@ -544,7 +544,7 @@ private:
             const double v = inSpace.missing[i] || std::isnan(inSpace.c[i]) ? 0 : inSpace.c[i];
             keywords.push_back({names[i], i == ColorSpaces::hueIndex(space) ? v : v * rgbScale});
         }
-        keywords.push_back({"alpha", inSpace.missing[3] ? 0 : inSpace.alpha});
+        keywords.push_back({"alpha", inSpace.alphaMissing ? 0 : inSpace.alpha});
     }
 
     // The colour space named by the current token, taken; nothing for another word.
@@ -607,10 +607,10 @@ private:
     // The alpha is read and checked, and the components clamped where CSS clamps them.
     std::optional<CssColor> withAlpha(CssColor color, const std::optional<Value> &alpha)
     {
-        color.missing[3] = alpha && alpha->unit == Unit::None;
+        color.alphaMissing = alpha && alpha->unit == Unit::None;
         if (alpha && alpha->unit == Unit::Angle)
             return fail(tr("the alpha cannot be an angle"));
-        if (alpha && !color.missing[3])
+        if (alpha && !color.alphaMissing)
             color.alpha = std::clamp(alpha->unit == Unit::Percent ? alpha->v / 100 : alpha->v, 0.0, 1.0);
         clampComponents(color);
         return color;
@@ -804,7 +804,7 @@ private:
         };
         for (int i = 0; i < 3; ++i)
             takeMissing(a.c[i], b.c[i], a.missing[i], b.missing[i]);
-        takeMissing(a.alpha, b.alpha, a.missing[3], b.missing[3]);
+        takeMissing(a.alpha, b.alpha, a.alphaMissing, b.alphaMissing);
         const std::optional<int> hue = ColorSpaces::hueIndex(space);
         if (hue && !(a.missing[*hue] && b.missing[*hue]))
             fixHues(a.c[*hue], b.c[*hue], method);
@@ -819,7 +819,7 @@ private:
         }
         if (hue)
             mixed.c[*hue] = normalizedHue(mixed.c[*hue]);
-        mixed.missing[3] = a.missing[3] && b.missing[3];
+        mixed.alphaMissing = a.alphaMissing && b.alphaMissing;
         mixed.alpha *= alphaMultiplier;
         return mixed;
     }
