@@ -839,17 +839,21 @@ private slots:
                                                                    : left->rect().center();
             if (qobject_cast<PictureBox *>(left))
                 QVERIFY(focused.pixelColor(at) == ::shownColor(left) && unfocused.pixelColor(at) == ::shownColor(left));
-            // The controls that draw their own focus frame draw it on their outermost pixels.
+            // The controls that draw their own focus frame draw it on their outermost pixels,
+            // black and white dots all round.
             if (qobject_cast<PictureBox *>(left) || qobject_cast<SampleLabel *>(left) || qobject_cast<Slider *>(left)) {
                 const QRect r = left->rect();
                 const QPoint c = r.center();
                 for (const auto &[edge, inward] : {std::pair{QPoint(c.x(), r.top()), QPoint(0, 1)},
                          {QPoint(c.x(), r.bottom()), QPoint(0, -1)}, {QPoint(r.left(), c.y()), QPoint(1, 0)},
-                         {QPoint(r.right(), c.y()), QPoint(-1, 0)}}) {
-                    const QColor frame = focused.pixelColor(edge);
-                    QVERIFY2(frame == Qt::black || frame == Qt::white, qPrintable(left->objectName()));
+                         {QPoint(r.right(), c.y()), QPoint(-1, 0)}})
                     QCOMPARE(focused.pixelColor(edge + inward), unfocused.pixelColor(edge + inward));
-                }
+                QSet<QRgb> frame;
+                for (int x = r.left(); x <= r.right(); ++x)
+                    frame << focused.pixel(x, r.top()) << focused.pixel(x, r.bottom());
+                for (int y = r.top(); y <= r.bottom(); ++y)
+                    frame << focused.pixel(r.left(), y) << focused.pixel(r.right(), y);
+                QVERIFY2(frame == QSet<QRgb>({qRgb(0, 0, 0), qRgb(255, 255, 255)}), qPrintable(left->objectName()));
             }
         }
     }
@@ -1054,10 +1058,12 @@ private slots:
             QCOMPARE(shown.pixelColor(middle), shade(pointer.x(), pointer.y()));
             QCOMPARE(shown.pixelColor(middle + QPoint(10, 0)), shade(pointer.x() + 1, pointer.y()));
             QCOMPARE(shown.pixelColor(lensCorner), QColor(Qt::black)); // the lens's frame
-            const QPoint cellEdge = lensCorner + QPoint(50, 55); // the middle cell, framed black in white
-            QCOMPARE(shown.pixelColor(cellEdge), QColor(Qt::black));
-            QCOMPARE(shown.pixelColor(cellEdge - QPoint(1, 0)), QColor(Qt::white));
-            QCOMPARE(shown.pixelColor(cellEdge - QPoint(2, 0)), shade(pointer.x() - 1, pointer.y()));
+            for (const QPoint &side : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)}) {
+                // The middle cell, framed black in white on every side, between its neighbours.
+                QCOMPARE(shown.pixelColor(middle + 5 * side), QColor(Qt::black));
+                QCOMPARE(shown.pixelColor(middle + 6 * side), QColor(Qt::white));
+                QCOMPARE(shown.pixelColor(middle + 7 * side), shade(pointer.x() + side.x(), pointer.y() + side.y()));
+            }
             for (const QPoint &outside : {lensCorner - QPoint(1, 0), lensCorner - QPoint(0, 1)})
                 QCOMPARE(shown.pixelColor(outside), shade(outside.x(), outside.y()));
             for (const QPoint &onCrosshair : {QPoint(pointer.x(), 3), QPoint(3, pointer.y())}) {
@@ -1081,6 +1087,10 @@ private slots:
             return count;
         };
         const QPoint lensCorner(74, 93); // the pointer is still at (50, 250)
+        QTest::keyClick(picker, Qt::Key_Right); // moved by the keyboard, the lens shows the next pixel
+        QCoreApplication::processEvents();
+        const QImage moved = QGuiApplication::primaryScreen()->grabWindow(picker->winId()).toImage();
+        QCOMPARE(moved.pixelColor(lensCorner + QPoint(55, 55)), shade(51, 250));
         QCOMPARE(lineColumnsNear({50, 3}), 1); // the crosshair
         QCOMPARE(lineColumnsNear(lensCorner + QPoint(0, 20)), 1);
         QCOMPARE(lineColumnsNear(lensCorner + QPoint(50, 55)), 2);

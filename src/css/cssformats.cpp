@@ -101,10 +101,10 @@ std::optional<CssFormat> named(QStringView name)
 void writeHex(Rgb color, char *out)
 {
     static const char digits[] = "0123456789abcdef";
-    out[0] = '#';
-    for (int i = 0; i < 3; ++i) {
-        out[1 + 2 * i] = digits[color.component(i) >> 4];
-        out[2 + 2 * i] = digits[color.component(i) & 15];
+    *out++ = '#';
+    for (const quint8 byte : {color.red, color.green, color.blue}) {
+        *out++ = digits[byte >> 4];
+        *out++ = digits[byte & 15];
     }
 }
 

@@ -111,7 +111,7 @@ void MainWindow::findControls()
         = [this](const char *name) { return centralWidget()->findChild<QWidget *>(QLatin1String(name)); };
     for (int i = 0; i < int(fields.size()); ++i)
         fields[i] = {qobject_cast<QLineEdit *>(control(fieldNames[i])), ColorSource(i / 3), i % 3};
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < int(sliders.size()); ++i)
         sliders[i] = qobject_cast<QScrollBar *>(control(sliderNames[i]));
     paletteToggles = {{{qobject_cast<QToolButton *>(control("chkNetscape")), &netscape},
         {qobject_cast<QToolButton *>(control("chkWindows")), &windows}}};

@@ -74,9 +74,7 @@ QWidget *SamplePageDragDrop::attachedNamed(const QString &name) const
 
 bool SamplePageDragDrop::eventFilter(QObject *watched, QEvent *event)
 {
-    auto *control = qobject_cast<QWidget *>(watched);
-    if (!control || !attached.contains(control))
-        return false;
+    auto *control = static_cast<QWidget *>(watched); // the filter is on the attached controls alone
     const bool withMenu = withContextMenu.contains(control);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
