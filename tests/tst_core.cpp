@@ -66,7 +66,7 @@ private slots:
         QTest::newRow("point alone") << Reading::Byte << "-." << 0.0;
         QTest::newRow("sign only") << Reading::Byte << "-" << 0.0;
         QTest::newRow("plus sign") << Reading::Byte << "+7" << 7.0;
-        QTest::newRow("hex prefix, up to a non-digit") << Reading::Byte << "&HFFg1" << 255.0;
+        QTest::newRow("hex prefix, up to a non-digit") << Reading::Byte << "&HaFAfg1" << 44975.0;
         QTest::newRow("octal, up to an 8") << Reading::Byte << "&o178" << 15.0;
         QTest::newRow("ampersand alone") << Reading::Byte << "&" << 0.0;
         QTest::newRow("overflow") << Reading::Byte << "-1E400" << -infinity;

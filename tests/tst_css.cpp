@@ -122,6 +122,10 @@ private slots:
             {"color-mix(in xyz, color(display-p3 0 1 0), lab(40 -20 30) 70%)", {0, 171, 0}},
             {"oklch(from #ff0000 l c calc(h + 120))", {0, 168, 54}},
             {"rgb(from #123456 b g r)", {86, 52, 18}},
+            {"color(from #ff8000 prophoto-rgb r g b)", {255, 128, 0}}, // there and back
+            {"color(from #123456 rec2020 r g b)", {18, 52, 86}},
+            {"color(from #abcdef a98-rgb r g b)", {171, 205, 239}},
+            {"color(from #fedcba xyz-d50 x y z)", {254, 220, 186}},
             {"hsl(from rebeccapurple calc(h + 180) s l)", {102, 153, 51}},
             {"lab(from teal calc(l * 1.5) a calc(b / 2))", {100, 192, 183}},
             {"color(from #ff8000 display-p3 r g calc(b + 0.3))", {255, 128, 123}},

@@ -525,6 +525,9 @@ private slots:
         ui->click(ui->toggle("slideLock"));
         QTest::keyClick(green, Qt::Key_Down);
         VERIFY_VIEWS(*ui, Rgb({99, 21, 20}));
+        QTest::keyClick(green, Qt::Key_End); // the bottom of the track is the brightest
+        QTest::keyClick(blue, Qt::Key_Home);
+        VERIFY_VIEWS(*ui, Rgb({99, 255, 0}));
     }
 
     void drops()
