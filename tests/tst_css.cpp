@@ -159,6 +159,8 @@ private slots:
             {"color(srgb 1.2 0.4 0.3)", {255, 142, 122}},
             {"hsl(from color(srgb 0.2 0 -0.2) h s calc(l + 40))", {102, 102, 102}}, // lightness 0: no saturation
             {"color-mix(in srgb, red 0.5%, blue 0.5%)", {128, 0, 128}}, // nearly transparent, still the mix
+            {"color-mix(in srgb, #ff000080, blue)", {85, 0, 170}}, // the hex alphas weigh the mix
+            {"color-mix(in srgb, #f008, blue)", {89, 0, 166}},
             // lab's missing lightness is carried into lch's and takes the other colour's.
             {"color-mix(in lch, lab(none 20 30), lch(50 30 40))", {162, 104, 78}},
             // Lighter than white, its hsl saturation turns positive and its hue round.

@@ -1061,6 +1061,13 @@ private slots:
             QCOMPARE(shown.pixelColor(middle), shade(pointer.x(), pointer.y()));
             QCOMPARE(shown.pixelColor(middle + QPoint(10, 0)), shade(pointer.x() + 1, pointer.y()));
             QCOMPARE(shown.pixelColor(lensCorner), QColor(Qt::black)); // the lens's frame
+            // Below the lens, its hex code in white on black.
+            const QImage label = shown.copy(lensCorner.x(), lensCorner.y() + 111, 110, 20);
+            int lit = 0;
+            for (int x = 0; x < label.width(); ++x)
+                for (int y = 0; y < label.height(); ++y)
+                    lit += label.pixelColor(x, y) != Qt::black;
+            QVERIFY(label.pixelColor(0, 0) == Qt::black && label.pixelColor(109, 19) == Qt::black && lit > 50);
             for (const QPoint &side : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)}) {
                 // The middle cell, framed black in white on every side, between its neighbours.
                 QCOMPARE(shown.pixelColor(middle + 5 * side), QColor(Qt::black));
