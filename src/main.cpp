@@ -34,10 +34,12 @@ void loadTranslations(QApplication &app)
         QApplication::installTranslator(qt);
 }
 
-void print(const CommandLineReply &reply)
+// The reply's exit status, or 1 where its output could not be written.
+int print(const CommandLineReply &reply)
 {
     std::fputs(qPrintable(reply.standardOutput), stdout);
     std::fputs(qPrintable(reply.standardError), stderr);
+    return Conversion::flushed(stdout, stderr) ? reply.exitStatus : 1;
 }
 
 } // namespace
@@ -51,15 +53,13 @@ int main(int argc, char *argv[])
         = replyBeforeWindowSystem(arguments, QProcessEnvironment::systemEnvironment())) {
         if (reply->convertStandardInput)
             return Conversion::convertLines(stdin, stdout, stderr, reply->format);
-        print(*reply);
-        return reply->exitStatus;
+        return print(*reply);
     }
 
     QApplication app(argc, argv); // takes Qt's own options out of the arguments
     loadTranslations(app);
     if (const std::optional<CommandLineReply> reply = replyToCommandLine(QApplication::arguments())) {
-        print(*reply);
-        return reply->exitStatus;
+        return print(*reply);
     }
     QApplication::setApplicationName(QStringLiteral("Rusket"));
     QApplication::setApplicationVersion(QStringLiteral(RUSKET_VERSION));

@@ -349,6 +349,18 @@ private slots:
             std::free(errors);
         }
         QCOMPARE(Conversion::allFormats({255, 0, 0}, std::nullopt).split(u'\n').value(9), QStringLiteral("name: red"));
+
+        // Output that cannot be written fails, and says so.
+        std::FILE *in = fmemopen(const_cast<char *>("red\n"), 4, "r");
+        std::FILE *full = std::fopen("/dev/full", "w");
+        char *errors = nullptr;
+        size_t errorsSize = 0;
+        std::FILE *err = open_memstream(&errors, &errorsSize);
+        QCOMPARE(Conversion::convertLines(in, full, err, CssFormat::Hex), 1);
+        for (std::FILE *file : {in, full, err})
+            std::fclose(file);
+        QCOMPARE(QByteArray(errors), "rusket: the output could not be written: No space left on device\n");
+        std::free(errors);
     }
 };
 

@@ -276,6 +276,13 @@ Qts eigene Fensteroptionen wie -style oder -geometry werden an Qt weitergegeben.
     </message>
 </context>
 <context>
+    <name>Conversion</name>
+    <message>
+        <source>the output could not be written: %1</source>
+        <translation>die Ausgabe konnte nicht geschrieben werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>CssColorReader</name>
     <message>
         <source>the end</source>

@@ -4,6 +4,9 @@
 
 #include "css/csscolorreader.h"
 
+#include <QCoreApplication>
+#include <cerrno>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -59,8 +62,18 @@ int convertLines(std::FILE *in, std::FILE *out, std::FILE *errors, std::optional
     if (!pending.empty())
         convert(pending);
     std::fwrite(written.data(), 1, written.size(), out);
-    std::fflush(out);
-    return status;
+    return flushed(out, errors) ? status : 1;
+}
+
+bool flushed(std::FILE *out, std::FILE *errors)
+{
+    // A full disk or a closed pipe is a failure, not output that only looked written.
+    if (std::fflush(out) == 0 && !std::ferror(out))
+        return true;
+    std::fprintf(errors, "rusket: %s\n",
+        qPrintable(QCoreApplication::translate("Conversion", "the output could not be written: %1")
+                .arg(QString::fromLocal8Bit(std::strerror(errno)))));
+    return false;
 }
 
 } // namespace Conversion

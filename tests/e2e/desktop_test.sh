@@ -94,6 +94,7 @@ CASES=(
     "the German locale's comma        | start $RUSKET LC_ALL=de_DE.UTF-8; enter greenByte 128     | greenPercent | 50,19608"
     "no names file: a report, status 1 | kill \$APP_PID; without_names                            | status    | 1"
     "the package's --version, no display | output=\$(env -u DISPLAY $UNPACKED --version)        | output    | Rusket 1.0.0"
+    "--version to a full disk: status 1 | $UNPACKED --version >/dev/full 2>/dev/null; status=\$? | status    | 1"
     "the package's program finds its data | start $UNPACKED; enter blueByte 128                  | byteShow  | rgb(0,0,128)"
 )
 
