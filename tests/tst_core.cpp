@@ -67,7 +67,7 @@ private slots:
         QTest::newRow("sign only") << Reading::Byte << "-" << 0.0;
         QTest::newRow("plus sign") << Reading::Byte << "+7" << 7.0;
         QTest::newRow("hex prefix, up to a non-digit") << Reading::Byte << "&HaFAfg1" << 44975.0;
-        QTest::newRow("octal, up to an 8") << Reading::Byte << "&o178" << 15.0;
+        QTest::newRow("octal, up to an 8") << Reading::Byte << "&o1078" << 71.0;
         QTest::newRow("ampersand alone") << Reading::Byte << "&" << 0.0;
         QTest::newRow("overflow") << Reading::Byte << "-1E400" << -infinity;
         QTest::newRow("underflow") << Reading::Byte << "1E-400" << 0.0;
@@ -273,7 +273,10 @@ private slots:
         const Row early[] = {{"-geometry +10+10 -name foo -title X -reverse", display, -1, ""},
             {"--nope", display, -1, ""}, {"-display :1", {}, -1, ""}, {"-platform offscreen", {}, -1, ""},
             {"--version", {}, 0, "Rusket 1.0.0\n"}, {"-v", display, 0, "Rusket 1.0.0\n"},
-            {"--nope --help", {}, 0, "Usage: rusket [options]\n"}, {"", {}, 1, "rusket: no display found."}};
+            {"--nope --help", {}, 0, "Usage: rusket [options]\n"}, {"", {}, 1, "rusket: no display found."},
+            {"--convert red --format hex", {}, 0, "#ff0000\n"},
+            {"--convert red --format cmyk", {}, 2, "rusket: unknown format"},
+            {"--format hex", {}, 2, "rusket: --format goes with --convert."}};
         const Row late[] = {{"", {}, -1, ""}, {"--nope", {}, 2, "rusket: Unknown option 'nope'.\nTry 'rusket --help'"},
             {"page.css", {}, 2, "rusket: Unexpected argument 'page.css'.\n"}};
         for (const auto &rows : {std::span<const Row>(early), std::span<const Row>(late)}) {
