@@ -1018,6 +1018,8 @@ private slots:
                                                         Qt::NoButton, std::optional(Rgb{21, 14, 255})},
                  {{Qt::Key_Down | Qt::ShiftModifier, Qt::Key_Left, Qt::Key_Space}, Qt::NoButton, Rgb{19, 24, 255}},
                  {{Qt::Key_Up, Qt::Key_Return}, Qt::NoButton, Rgb{20, 13, 0}}, {{}, Qt::LeftButton, Rgb{22, 14, 0}},
+                 {QList<QKeyCombination>(9, Qt::Key_Down | Qt::ShiftModifier) << Qt::Key_Return, Qt::NoButton,
+                     Rgb{20, 99, 0}}, // held at the bottom edge
                  {{}, Qt::RightButton, std::nullopt}}) {
             ScreenGrabPicker *picker = overlay();
             connect(picker, &ScreenGrabPicker::picked, this, [&](Rgb color) { taken = color; });
