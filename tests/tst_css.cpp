@@ -196,6 +196,7 @@ private slots:
             {"rgb(1,2,3,4,5)", "unexpected ',' in rgb()"},
             {"rgb(from red r, g, b)", "rgb() has no comma form"}, // not in a relative colour
             {"color(srgb 1, 0, 0)", "color() has no comma form"},
+            {"lab(50, 20, 30)", "lab() has no comma form"},
             {"rgb(10%, 20, 30%)", "the legacy rgb() form cannot mix numbers and percentages"},
             {"rgba(-2, 300, 400%, -0.5)", "the legacy rgb() form cannot mix numbers and percentages"},
             {"rgb(none, 0, 0)", "the legacy rgb() form does not take none"},

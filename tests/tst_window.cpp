@@ -707,8 +707,10 @@ private slots:
         QWidget *page = ui->control("picBack");
         const auto pagePixel = [&] { return page->grab().toImage().pixelColor(page->width() - 30, 3); };
         QCOMPARE(pagePixel(), QColor(255, 0, 0));
-        openSampleMenu("picBack")->findChild<QAction *>(QStringLiteral("actVision1"))->trigger();
+        QAction *protanopia = openSampleMenu("picBack")->findChild<QAction *>(QStringLiteral("actVision1"));
+        protanopia->trigger();
         QApplication::activePopupWidget()->close();
+        QVERIFY(protanopia->isChecked());
         QCOMPARE(pagePixel(), QColor(109, 95, 0)); // (255, 0, 0) as a protanope sees it
         QVERIFY(ui->control("lblVision")->isVisible() && page->accessibleName().contains("Protanopia"));
         QVERIFY(page->rect().contains(ui->control("lblVision")->geometry())); // on the page, where it is seen
@@ -1021,7 +1023,7 @@ private slots:
                  {QList<QKeyCombination>(9, Qt::Key_Down | Qt::ShiftModifier) << Qt::Key_Return, Qt::NoButton,
                      Rgb{20, 99, 0}}, // held at the bottom edge
                  {{}, Qt::RightButton, std::nullopt}}) {
-            ScreenGrabPicker *picker = overlay();
+            QPointer<ScreenGrabPicker> picker = overlay();
             connect(picker, &ScreenGrabPicker::picked, this, [&](Rgb color) { taken = color; });
             connect(picker, &ScreenGrabPicker::cancelled, this, [&] { cancelled = true; });
             QTest::mouseMove(picker, QPoint(10, 7)); // device pixel (20, 14)
@@ -1037,6 +1039,7 @@ private slots:
                 QApplication::sendEvent(picker, &press);
             }
             QCOMPARE(taken, expected);
+            QTRY_VERIFY(picker.isNull()); // gone once the pick ends
             QCOMPARE(cancelled, !expected);
             taken.reset();
             cancelled = false;

@@ -379,15 +379,14 @@ private:
 
     std::optional<CssColor> hexColor(std::string_view digits)
     {
+        if (const size_t bad = digits.find_first_not_of("0123456789abcdefABCDEF"); bad != std::string_view::npos)
+            return fail(tr("%1 is not a hexadecimal digit").arg(quoted(digits.substr(bad, 1))));
         const auto digit = [&](size_t i) {
-            const char c = char(digits[i] | 0x20);
-            return isDigit(c) ? c - '0' : (c >= 'a' && c <= 'f') ? c - 'a' + 10 : -1;
+            int value = 0;
+            std::from_chars(digits.data() + i, digits.data() + i + 1, value, 16);
+            return value;
         };
         const size_t n = digits.size();
-        for (size_t i = 0; i < n; ++i) {
-            if (digit(i) < 0)
-                return fail(tr("%1 is not a hexadecimal digit").arg(quoted(digits.substr(i, 1))));
-        }
         const auto channel = [&](size_t i) { return n <= 4 ? digit(i) * 17 : digit(2 * i) * 16 + digit(2 * i + 1); };
         if (n != 3 && n != 4 && n != 6 && n != 8)
             return fail(tr("'#%1' is not a colour: a hexadecimal colour has 3, 4, 6 or 8 digits")
