@@ -73,6 +73,8 @@ private slots:
         QTest::newRow("underflow") << Reading::Byte << "1E-400" << 0.0;
         QTest::newRow("underflow, written out") << Reading::Byte << "0." + QString(400, u'0') + "1" << 0.0;
         QTest::newRow("overflow, negative exponent") << Reading::Byte << "1" + QString(400, u'0') + "e-5" << infinity;
+        QTest::newRow("overflow, then an unrelated exponent") << Reading::Byte << "1" + QString(400, u'0') + "xe-500"
+                                                              << infinity;
         QTest::newRow("overflow, long exponent") << Reading::Byte << "5e99999999999999999999" << infinity;
         QTest::newRow("underflow, long exponent") << Reading::Byte << "-5e-99999999999999999999" << -0.0;
         QTest::newRow("non-Latin digits") << Reading::Byte << "\u0661\u0662" << 0.0;

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -37,43 +38,14 @@ double readRadixNumber(const QString &text, int base)
     return value;
 }
 
-qsizetype skipDigits(const QString &text, qsizetype i)
-{
-    while (i < text.size() && isAsciiDigit(text.at(i), 10))
-        ++i;
-    return i;
-}
-
-// Length of the beginning a number may span: [sign] digits [. digits] [E [sign] digits], each
-// part possibly empty. std::from_chars then reads the longest number within it, and nothing where
-// it holds no digit; "inf" and "nan", which it would also read, never get this far.
-qsizetype numericPrefixLength(const QString &text)
-{
-    qsizetype i = 0;
-    const auto skipSign = [&] {
-        if (i < text.size() && (text.at(i) == u'+' || text.at(i) == u'-'))
-            ++i;
-    };
-    skipSign();
-    i = skipDigits(text, i);
-    if (i < text.size() && text.at(i) == u'.')
-        i = skipDigits(text, i + 1);
-    if (i < text.size() && (text.at(i) == u'e' || text.at(i) == u'E')) {
-        ++i;
-        skipSign();
-        i = skipDigits(text, i);
-    }
-    return i;
-}
-
 // The power of ten of a number's first significant digit, from its text: [digits][.digits][E[sign]digits].
 // Only asked of numbers beyond a double's range, to tell the far too large from the far too small.
-long long decimalOrder(const std::string &number)
+long long decimalOrder(std::string_view number)
 {
     const std::size_t exponentAt = number.find_first_of("eE");
-    const std::string mantissa = number.substr(0, exponentAt);
+    const std::string_view mantissa = number.substr(0, exponentAt);
     long long exponent = 0;
-    if (exponentAt != std::string::npos) {
+    if (exponentAt != std::string_view::npos) {
         const char *first = number.data() + exponentAt + 1;
         const char *last = number.data() + number.size();
         const bool negative = *first == '-';
@@ -85,7 +57,7 @@ long long decimalOrder(const std::string &number)
     }
     const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
     const std::size_t firstSignificant = mantissa.find_first_of("123456789");
-    if (firstSignificant == std::string::npos)
+    if (firstSignificant == std::string_view::npos)
         return std::numeric_limits<int>::min(); // all zeros
     const auto position = firstSignificant < point ? static_cast<long long>(point - firstSignificant) - 1
                                                    : -static_cast<long long>(firstSignificant - point);
@@ -103,7 +75,9 @@ double parseAsciiNumber(const QString &number)
     if (error == std::errc::result_out_of_range) {
         // Decided by the value written, not by how it is written: a tiny number is 0 like
         // any other small one, a huge one is beyond every range.
-        value = decimalOrder(ascii) < 0 ? 0.0 : std::numeric_limits<double>::infinity();
+        value = decimalOrder(std::string_view(ascii.data(), size_t(end - ascii.data()))) < 0
+            ? 0.0
+            : std::numeric_limits<double>::infinity();
     }
     return negative ? -value : value;
 }
@@ -134,8 +108,11 @@ double readLenientDecimal(const QString &text)
         if (kind == u'O')
             return readRadixNumber(compact, 8);
     }
-    const qsizetype length = numericPrefixLength(compact);
-    return length == 0 ? 0.0 : parseAsciiNumber(compact.left(length));
+    // std::from_chars reads the longest number at the start; "inf" and "nan", which it would
+    // read too, are no numbers here.
+    const qsizetype first = compact.startsWith(u'+') || compact.startsWith(u'-') ? 1 : 0;
+    const bool number = first < compact.size() && (isAsciiDigit(compact.at(first), 10) || compact.at(first) == u'.');
+    return number ? parseAsciiNumber(compact) : 0.0;
 }
 
 double readPercentText(const QString &text, const QLocale &locale)
