@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "values/entryreading.h"
 
+#include "values/conversions.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -153,20 +155,10 @@ qint16 makeWhole(double value)
     return qint16(std::nearbyint(clamped));
 }
 
-QString percentText(float percent, const QLocale &locale)
+QString percentText(quint8 component, const QLocale &locale)
 {
-    QString text = QString::number(double(percent), 'g', 7);
-    if (text.contains(u'e')) {
-        // Only far outside the 0..100 that components give; keep the no-exponent promise.
-        text = QString::number(double(percent), 'f', 7);
-        while (text.endsWith(u'0'))
-            text.chop(1);
-        if (text.endsWith(u'.'))
-            text.chop(1);
-    }
-    text.replace(u'.', locale.decimalPoint());
-    text.replace(u'-', locale.negativeSign());
-    return text;
+    // From 0 to 100, 'g' with 7 digits never needs an exponent.
+    return QString::number(double(percentOf(float(component), 255)), 'g', 7).replace(u'.', locale.decimalPoint());
 }
 
 int wholePercent(const QString &percentText, const QLocale &locale)

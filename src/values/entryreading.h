@@ -27,9 +27,9 @@ double toSinglePrecision(double value);
 /// ends so that the range check still reports them on the right side.
 qint16 makeWhole(double value);
 
-/// A single-precision percentage as text: at most 7 significant digits, no trailing zeros,
-/// no exponent, the locale's decimal separator.
-QString percentText(float percent, const QLocale &locale);
+/// A component's single-precision percentage as text: at most 7 significant digits, no
+/// trailing zeros, no exponent, the locale's decimal separator.
+QString percentText(quint8 component, const QLocale &locale);
 
 /// The whole part of a percentage text, read back in the locale and rounded down.
 int wholePercent(const QString &percentText, const QLocale &locale);

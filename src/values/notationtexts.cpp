@@ -11,7 +11,7 @@ NotationTexts NotationTexts::of(Rgb color, const QLocale &locale)
     for (int i = 0; i < 3; ++i) {
         const qint16 component = color.component(i);
         texts.byte[i] = QString::number(component);
-        texts.percent[i] = percentText(percentOf(float(component), 255), locale);
+        texts.percent[i] = percentText(quint8(component), locale);
         texts.hex[i] = byteToHex(component);
     }
     texts.byteShow = QStringLiteral("rgb(%1,%2,%3)").arg(texts.byte[0], texts.byte[1], texts.byte[2]);

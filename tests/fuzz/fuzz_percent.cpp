@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (std::isnan(percent))
             std::abort();
         const qint16 component = qint16(qBound(0, int(makeWhole(percentToComponent(percent))), 255));
-        const QString written = percentText(percentOf(float(component), 255), locale);
+        const QString written = percentText(quint8(component), locale);
         if (makeWhole(percentToComponent(readPercentText(written, locale))) != component)
             std::abort();
         (void)wholePercent(text, locale);
