@@ -331,16 +331,16 @@ private slots:
     {
         // One line out for each line in, an empty one for a refused colour, its reason on the side;
         // a last line without its line end, even of one character, is read too.
-        const std::tuple<QByteArray, QByteArray, QByteArray> rows[] = {
+        const std::tuple<QByteArray, QByteArray, QByteArray, int> rows[] = {
             {"#ff8000\r\nnot a colour\n\noklch(0.6 0.1 200)", "#ff8000\n\n\n#0d9298\n",
-                "line 2: unknown colour name 'not'\nline 3: there is no colour\n"},
-            {"x", "\n", "line 1: unknown colour name 'x'\n"}};
-        for (const auto &[input, expectedOutput, expectedErrors] : rows) {
+                "line 2: unknown colour name 'not'\nline 3: there is no colour\n", 1},
+            {"x", "\n", "line 1: unknown colour name 'x'\n", 1}, {"red\nlime\n", "#ff0000\n#00ff00\n", "", 0}};
+        for (const auto &[input, expectedOutput, expectedErrors, status] : rows) {
             std::FILE *in = fmemopen(const_cast<char *>(input.data()), size_t(input.size()), "r");
             char *output = nullptr, *errors = nullptr;
             size_t outputSize = 0, errorsSize = 0;
             std::FILE *out = open_memstream(&output, &outputSize), *err = open_memstream(&errors, &errorsSize);
-            QCOMPARE(Conversion::convertLines(in, out, err, CssFormat::Hex), 1);
+            QCOMPARE(Conversion::convertLines(in, out, err, CssFormat::Hex), status);
             std::fclose(in);
             std::fclose(out);
             std::fclose(err);

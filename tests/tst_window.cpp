@@ -1106,6 +1106,7 @@ private slots:
         QCoreApplication::processEvents();
         const QImage moved = QGuiApplication::primaryScreen()->grabWindow(picker->winId()).toImage();
         QCOMPARE(moved.pixelColor(lensCorner + QPoint(55, 55)), shade(51, 250));
+        QCOMPARE(QCursor::pos(), picker->mapToGlobal(QPoint(51, 250))); // the system pointer follows
         QCOMPARE(lineColumnsNear({50, 3}), 1); // the crosshair
         QCOMPARE(lineColumnsNear(lensCorner + QPoint(0, 20)), 1);
         QCOMPARE(lineColumnsNear(lensCorner + QPoint(50, 55)), 2);
