@@ -154,6 +154,8 @@ private slots:
             {"hsl(90 50% 50% / calc(NaN))", {128, 191, 64}},
             {" \t#ABCDEF\n", {171, 205, 239}},
             {"RGB( 1 /* one */ 2 3 )", {1, 2, 3}},
+            {"rgb(1/**/2 3)", {1, 2, 3}}, // an empty comment parts two numbers
+            {"color-mix(in srgb, rgb(255 0 0 / none), rgb(0 0 255 / 50%))", {128, 0, 128}}, // both 50% opaque
             {"rgb(+5 +1e1 0)", {5, 10, 0}},
             {"color-mix(in hsl longer hue, hsl(none 50% 50%), hsl(40 50% 50%))", {64, 106, 191}}, // 40 and 40, longer
             {"color(srgb 1.2 0.4 0.3)", {255, 142, 122}},

@@ -263,15 +263,15 @@ void build(QWidget *clientArea)
         built.insert(widget->objectName(), widget);
         if (auto *label = qobject_cast<QLabel *>(widget))
             label->setFont(fittedFont(label->font(), label->text(), label->width() - 1));
-        if (auto *field = qobject_cast<QLineEdit *>(widget)) {
+        const QString widest = widestValueOf(c.name);
+        if (auto *field = qobject_cast<QLineEdit *>(widget); field && !widest.isEmpty()) {
             // Fitted before the first synchronisation writes the text, so that it is laid out once.
-            const QString widest = widestValueOf(c.name);
             const int width = textAreaWidth(field);
             const QString key = widest + u'/' + QString::number(width);
-            if (!widest.isEmpty() && !fitted.contains(key))
-                fitted.insert(key, fittedFont(field->font(), widest, width));
-            if (!widest.isEmpty())
-                field->setFont(fitted.value(key));
+            auto font = fitted.find(key);
+            if (font == fitted.end())
+                font = fitted.insert(key, fittedFont(field->font(), widest, width));
+            field->setFont(*font);
         }
     }
     for (const Accessible &a : accessibility) {
