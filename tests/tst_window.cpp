@@ -1057,7 +1057,8 @@ private slots:
                 screen.setPixelColor(x, y, shade(x, y));
         ScreenGrabPicker *picker = ScreenGrabPicker::showOver({{QRect(0, 0, 400, 300), screen}});
         for (const auto &[pointer, lensCorner] : {std::pair{QPoint(50, 30), QPoint(74, 54)},
-                 {QPoint(350, 30), QPoint(217, 54)}, {QPoint(50, 142), QPoint(74, 166)}, // its label just fits
+                 {QPoint(350, 30), QPoint(217, 54)}, {QPoint(266, 30), QPoint(290, 54)}, // it just fits
+                 {QPoint(50, 142), QPoint(74, 166)}, // its label just fits
                  {QPoint(50, 250), QPoint(74, 93)}}) {
             QTest::mouseMove(picker, pointer);
             QCoreApplication::processEvents(); // what was painted on the screen, not a fresh rendering
