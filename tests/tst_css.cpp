@@ -156,6 +156,8 @@ private slots:
             {"RGB( 1 /* one */ 2 3 )", {1, 2, 3}},
             {"rgb(1/**/2 3)", {1, 2, 3}}, // an empty comment parts two numbers
             {"color-mix(in srgb, rgb(255 0 0 / none), rgb(0 0 255 / 50%))", {128, 0, 128}}, // both 50% opaque
+            // The origin's missing alpha is 0 as a keyword: the red adds nothing.
+            {"color-mix(in srgb, rgb(from rgb(255 0 0 / none) r g b / alpha), rgb(0 0 255 / 50%))", {0, 0, 255}},
             {"rgb(+5 +1e1 0)", {5, 10, 0}},
             {"color-mix(in hsl longer hue, hsl(none 50% 50%), hsl(40 50% 50%))", {64, 106, 191}}, // 40 and 40, longer
             {"color(srgb 1.2 0.4 0.3)", {255, 142, 122}},
