@@ -36,6 +36,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QToolButton>
 
@@ -408,14 +409,16 @@ std::optional<LoadError> MainWindow::loadDataFile(const char *name, const DataFi
 void MainWindow::updateColor(ColorSource source)
 {
     const std::array<double, 3> read = readColor(source);
-    writingViews = true;
     Rgb color;
-    color.red = quint8(validateEntry(makeWhole(read[0]), source));
-    color.green = quint8(validateEntry(makeWhole(read[1]), source));
-    color.blue = quint8(validateEntry(makeWhole(read[2]), source));
-    const NotationTexts texts = NotationTexts::of(color, QLocale());
-    writeViews(color, texts);
-    writingViews = false;
+    NotationTexts texts;
+    {
+        const QScopedValueRollback writing(writingViews, true);
+        color.red = quint8(validateEntry(makeWhole(read[0]), source));
+        color.green = quint8(validateEntry(makeWhole(read[1]), source));
+        color.blue = quint8(validateEntry(makeWhole(read[2]), source));
+        texts = NotationTexts::of(color, QLocale());
+        writeViews(color, texts);
+    }
 
     setShownColor(swatch, colorOf(color));
     showText(combinedTexts[0], texts.byteShow);
@@ -504,10 +507,9 @@ Rgb MainWindow::sliderColor() const
 
 void MainWindow::moveSlidersTogether(int value)
 {
-    writingViews = true;
+    const QScopedValueRollback writing(writingViews, true);
     for (QScrollBar *slider : sliders)
         slider->setValue(value);
-    writingViews = false;
 }
 
 // ---- The notation fields, the name field and the sliders ----
@@ -559,9 +561,10 @@ void MainWindow::applySliderMove(QScrollBar *slider)
     const int moved = slider->value();
     applyPendingEdit();
     // An applied edit rewrote the sliders; the move still counts.
-    writingViews = true;
-    slider->setValue(moved);
-    writingViews = false;
+    {
+        const QScopedValueRollback writing(writingViews, true);
+        slider->setValue(moved);
+    }
     if (lockToggle->isChecked())
         moveSlidersTogether(moved);
     updateColor(ColorSource::Sliders);
