@@ -167,6 +167,8 @@ private slots:
             {"color-mix(in srgb, #f008, blue)", {89, 0, 166}},
             // lab's missing lightness is carried into lch's and takes the other colour's.
             {"color-mix(in lch, lab(none 20 30), lch(50 30 40))", {162, 104, 78}},
+            {"color-mix(in lch, hsl(120 50% none), lch(60 30 40))", {169, 137, 128}}, // hsl's too; black has no hue
+            {"color-mix(in lch, hwb(120 none 0%), lch(60 30 40))", {213, 178, 27}}, // whiteness has no analogue
             // Lighter than white, its hsl saturation turns positive and its hue round.
             {"hsl(from color(srgb 1.5 1.2 1.1) h s calc(l - 67))", {98, 192, 224}},
             // The inner mix is 60% opaque, and the outer mix weighs it so.

@@ -251,17 +251,17 @@ Vector fromXyzD65(ColorSpace space, const Vector &xyz)
 // Components that stand for the same thing in different spaces, for carrying "none" across.
 enum class Kind { Red, Green, Blue, Lightness, Colorfulness, Hue, OpponentA, OpponentB, Other };
 
-Kind kindOf(ColorSpace space, int index)
+std::array<Kind, 3> kindsOf(ColorSpace space)
 {
     using enum Kind;
     switch (space) {
     case ColorSpace::Lab:
-    case ColorSpace::Oklab: return std::array{Lightness, OpponentA, OpponentB}[index];
+    case ColorSpace::Oklab: return {Lightness, OpponentA, OpponentB};
     case ColorSpace::Lch:
-    case ColorSpace::Oklch: return std::array{Lightness, Colorfulness, Hue}[index];
-    case ColorSpace::Hsl: return std::array{Hue, Colorfulness, Lightness}[index];
-    case ColorSpace::Hwb: return std::array{Hue, Other, Other}[index];
-    default: return std::array{Red, Green, Blue}[index]; // the RGB and XYZ spaces
+    case ColorSpace::Oklch: return {Lightness, Colorfulness, Hue};
+    case ColorSpace::Hsl: return {Hue, Colorfulness, Lightness};
+    case ColorSpace::Hwb: return {Hue, Other, Other};
+    default: return {Red, Green, Blue}; // the RGB and XYZ spaces
     }
 }
 
@@ -381,13 +381,12 @@ CssColor convert(const CssColor &color, ColorSpace target)
     const std::optional<Vector> direct = throughSrgb(color.space, target, source);
     CssColor result{target, direct ? *direct : fromXyzD65(target, toXyzD65(color.space, source)), color.alpha, {}};
     result.alphaMissing = color.alphaMissing;
-    for (int from = 0; from < 3; ++from) {
-        for (int to = 0; to < 3; ++to) {
-            if (color.missing[from] && kindOf(color.space, from) == kindOf(target, to)
-                && kindOf(target, to) != Kind::Other)
-                result.missing[to] = true;
-        }
-    }
+    // A missing component leaves its analogue in the target missing too.
+    std::array<Kind, 3> missingKinds;
+    std::ranges::transform(kindsOf(color.space), color.missing, missingKinds.begin(),
+        [](Kind kind, bool missing) { return missing ? kind : Kind::Other; });
+    std::ranges::transform(kindsOf(target), result.missing.begin(),
+        [&](Kind kind) { return kind != Kind::Other && std::ranges::find(missingKinds, kind) != missingKinds.end(); });
     if (const std::optional<int> hue = hueIndex(target); hue && hueIsPowerless(target, result.c))
         result.missing[*hue] = true;
     return result;
