@@ -65,6 +65,7 @@ private slots:
         QTest::newRow("exponent, sign without digits") << Reading::Byte << "7e-x" << 7.0;
         QTest::newRow("point alone") << Reading::Byte << "-." << 0.0;
         QTest::newRow("sign only") << Reading::Byte << "-" << 0.0;
+        QTest::newRow("infinity is no number") << Reading::Byte << "-inf" << 0.0;
         QTest::newRow("plus sign") << Reading::Byte << "+7" << 7.0;
         QTest::newRow("hex prefix, up to a non-digit") << Reading::Byte << "&HaFAfg1" << 44975.0;
         QTest::newRow("octal, up to an 8") << Reading::Byte << "&o1078" << 71.0;

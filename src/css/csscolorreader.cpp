@@ -247,7 +247,7 @@ struct FunctionForm
     std::string_view name;
     ColorSpace space;
     std::array<std::string_view, 3> keywords; // in a relative colour
-    decltype(CssColor::c) percentOf; // what 100% means; 0: no percentage
+    std::array<double, 3> percentOf; // what 100% means; 0: no percentage
     bool legacy; // rgb() and hsl() have a comma form
 };
 

@@ -5,6 +5,7 @@
 #include "values/conversions.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -72,6 +73,10 @@ double parseAsciiNumber(const QString &number)
     const bool negative = !ascii.empty() && ascii.front() == '-';
     if (!ascii.empty() && (ascii.front() == '+' || negative))
         ascii.erase(0, 1);
+    // std::from_chars reads the longest number at the start; "inf" and "nan", which it would
+    // read too, are no numbers here.
+    if (ascii.empty() || !(std::isdigit(static_cast<unsigned char>(ascii.front())) || ascii.front() == '.'))
+        return 0.0;
     double value = 0;
     const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
     if (error == std::errc::result_out_of_range) {
@@ -110,11 +115,7 @@ double readLenientDecimal(const QString &text)
         if (kind == u'O')
             return readRadixNumber(compact, 8);
     }
-    // std::from_chars reads the longest number at the start; "inf" and "nan", which it would
-    // read too, are no numbers here.
-    const qsizetype first = compact.startsWith(u'+') || compact.startsWith(u'-') ? 1 : 0;
-    const bool number = first < compact.size() && (isAsciiDigit(compact.at(first), 10) || compact.at(first) == u'.');
-    return number ? parseAsciiNumber(compact) : 0.0;
+    return parseAsciiNumber(compact);
 }
 
 double readPercentText(const QString &text, const QLocale &locale)

@@ -75,7 +75,6 @@ QWidget *SamplePageDragDrop::attachedNamed(const QString &name) const
 bool SamplePageDragDrop::eventFilter(QObject *watched, QEvent *event)
 {
     auto *control = static_cast<QWidget *>(watched); // the filter is on the attached controls alone
-    const bool withMenu = withContextMenu.contains(control);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
@@ -86,15 +85,17 @@ bool SamplePageDragDrop::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     case QEvent::MouseButtonRelease:
-        if (auto *mouse = static_cast<QMouseEvent *>(event); withMenu && mouse->button() == Qt::RightButton) {
+        if (auto *mouse = static_cast<QMouseEvent *>(event);
+            mouse->button() == Qt::RightButton && withContextMenu.contains(control)) {
             emit contextMenuRequested(control, mouse->globalPosition().toPoint());
             return true;
         }
         break;
     case QEvent::KeyPress:
         // The keyboard's way to the menu: the Menu key or Shift+F10, shown at the part.
-        if (auto *key = static_cast<QKeyEvent *>(event); withMenu
-            && (key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier))) {
+        if (auto *key = static_cast<QKeyEvent *>(event);
+            (key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier))
+            && withContextMenu.contains(control)) {
             emit contextMenuRequested(control, control->mapToGlobal(control->rect().center()));
             return true;
         }
