@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "css/colorspace.h"
 
+#include "values/linearlight.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -79,14 +81,7 @@ double signedPow(double v, double power)
 {
     return std::copysign(std::pow(std::abs(v), power), v);
 }
-double srgbToLinear(double v)
-{
-    return std::abs(v) <= 0.04045 ? v / 12.92 : std::copysign(std::pow((std::abs(v) + 0.055) / 1.055, 2.4), v);
-}
-double linearToSrgb(double v)
-{
-    return std::abs(v) > 0.0031308 ? std::copysign(1.055 * std::pow(std::abs(v), 1 / 2.4) - 0.055, v) : 12.92 * v;
-}
+using LinearLight::fromSrgb, LinearLight::toSrgb;
 double prophotoToLinear(double v)
 {
     return std::abs(v) <= 16.0 / 512 ? v / 16 : signedPow(v, 1.8);
@@ -209,9 +204,9 @@ Vector oklabToXyz(const Vector &lab)
 Vector toXyzD65(ColorSpace space, const Vector &v)
 {
     switch (space) {
-    case ColorSpace::Srgb: return srgbToXyz * each(v, srgbToLinear);
+    case ColorSpace::Srgb: return srgbToXyz * each(v, fromSrgb);
     case ColorSpace::SrgbLinear: return srgbToXyz * v;
-    case ColorSpace::DisplayP3: return p3ToXyz * each(v, srgbToLinear);
+    case ColorSpace::DisplayP3: return p3ToXyz * each(v, fromSrgb);
     case ColorSpace::A98Rgb: return a98ToXyz * each(v, [](double c) { return signedPow(c, 563.0 / 256); });
     case ColorSpace::ProphotoRgb: return d50ToD65 * (prophotoToXyzD50 * each(v, prophotoToLinear));
     case ColorSpace::Rec2020: return rec2020ToXyz * each(v, rec2020ToLinear);
@@ -230,9 +225,9 @@ Vector toXyzD65(ColorSpace space, const Vector &v)
 Vector fromXyzD65(ColorSpace space, const Vector &xyz)
 {
     switch (space) {
-    case ColorSpace::Srgb: return each(xyzToSrgb * xyz, linearToSrgb);
+    case ColorSpace::Srgb: return each(xyzToSrgb * xyz, toSrgb);
     case ColorSpace::SrgbLinear: return xyzToSrgb * xyz;
-    case ColorSpace::DisplayP3: return each(xyzToP3 * xyz, linearToSrgb);
+    case ColorSpace::DisplayP3: return each(xyzToP3 * xyz, toSrgb);
     case ColorSpace::A98Rgb: return each(xyzToA98 * xyz, [](double c) { return signedPow(c, 256.0 / 563); });
     case ColorSpace::ProphotoRgb: return each(xyzD50ToProphoto * (d65ToD50 * xyz), linearToProphoto);
     case ColorSpace::Rec2020: return each(xyzToRec2020 * xyz, linearToRec2020);
@@ -286,7 +281,7 @@ bool inSrgbGamut(const Vector &rgb)
 }
 bool inLinearSrgbGamut(const Vector &linear)
 {
-    static const double lowest = srgbToLinear(-gamutTolerance), highest = srgbToLinear(1 + gamutTolerance);
+    static const double lowest = fromSrgb(-gamutTolerance), highest = fromSrgb(1 + gamutTolerance);
     return std::ranges::all_of(linear, [](double c) { return c >= lowest && c <= highest; });
 }
 
@@ -307,7 +302,7 @@ Vector mapIntoSrgb(const Vector &xyz)
 {
     const Vector linear = xyzToSrgb * xyz;
     if (inLinearSrgbGamut(linear))
-        return clipped(each(linear, linearToSrgb));
+        return clipped(each(linear, toSrgb));
     Vector lch = toPolar(xyzToOklab(xyz));
     if (lch[0] >= 1)
         return {1, 1, 1};
@@ -320,7 +315,7 @@ Vector mapIntoSrgb(const Vector &xyz)
     };
     Vector clip = clipped(linear);
     if (distance(clip, lch) < jnd)
-        return each(clip, linearToSrgb);
+        return each(clip, toSrgb);
     double min = 0, max = lch[1];
     bool minInGamut = true;
     while (max - min > epsilon) {
@@ -341,7 +336,7 @@ Vector mapIntoSrgb(const Vector &xyz)
             max = lch[1];
         }
     }
-    return each(clip, linearToSrgb);
+    return each(clip, toSrgb);
 }
 
 bool isSrgbFamily(ColorSpace space)

@@ -3,6 +3,7 @@
 #include "css/csscolorreader.h"
 
 #include "css/namedcolors.h"
+#include "text/asciicase.h"
 
 #include <QCoreApplication>
 
@@ -57,12 +58,6 @@ bool isDigit(char c)
 bool isSpace(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size()
-        && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return (x | 0x20) == (y | 0x20); });
 }
 
 // Splits a colour's text into CSS tokens; white space and comments only mark the token after them.
@@ -205,13 +200,13 @@ using Unit = Value::Unit;
 
 std::optional<double> degreesOf(std::string_view unit)
 {
-    if (equalsIgnoringCase(unit, "deg"))
+    if (AsciiCase::equal(unit, "deg"))
         return 1;
-    if (equalsIgnoringCase(unit, "grad"))
+    if (AsciiCase::equal(unit, "grad"))
         return 0.9;
-    if (equalsIgnoringCase(unit, "rad"))
+    if (AsciiCase::equal(unit, "rad"))
         return 180 / std::numbers::pi;
-    if (equalsIgnoringCase(unit, "turn"))
+    if (AsciiCase::equal(unit, "turn"))
         return 360;
     return std::nullopt;
 }
@@ -342,7 +337,7 @@ private:
     }
     bool takeIdent(std::string_view name)
     {
-        if (current.type != Token::Type::Ident || !equalsIgnoringCase(current.text, name))
+        if (current.type != Token::Type::Ident || !AsciiCase::equal(current.text, name))
             return false;
         advance();
         return true;
@@ -365,12 +360,12 @@ private:
     {
         if (const std::optional<Rgb> named = NamedColors::find(name))
             return ColorSpaces::fromBytes(*named);
-        if (equalsIgnoringCase(name, "transparent"))
+        if (AsciiCase::equal(name, "transparent"))
             return CssColor{ColorSpace::Srgb, {0, 0, 0}, 0, {}};
-        if (equalsIgnoringCase(name, "currentcolor"))
+        if (AsciiCase::equal(name, "currentcolor"))
             return fail(tr("currentcolor depends on the page: it is the colour of the text around it"));
         for (std::string_view system : systemColors) {
-            if (equalsIgnoringCase(name, system))
+            if (AsciiCase::equal(name, system))
                 return fail(
                     tr("%1 is a system colour: it depends on the page and the reader's settings").arg(quoted(name)));
         }
@@ -401,14 +396,14 @@ private:
         // Keywords belong to the relative colour that binds them, not to a colour read after it.
         keywords.clear();
         for (const FunctionForm &form : functionForms) {
-            if (equalsIgnoringCase(name, form.name))
+            if (AsciiCase::equal(name, form.name))
                 return formColor(form);
         }
-        if (equalsIgnoringCase(name, "color"))
+        if (AsciiCase::equal(name, "color"))
             return predefinedColor();
-        if (equalsIgnoringCase(name, "color-mix"))
+        if (AsciiCase::equal(name, "color-mix"))
             return mixedColor();
-        if (equalsIgnoringCase(name, "light-dark"))
+        if (AsciiCase::equal(name, "light-dark"))
             return fail(tr("light-dark() depends on the page's colour scheme"));
         return fail(tr("%1() is not a colour function").arg(QString::fromUtf8(name.data(), qsizetype(name.size()))));
     }
@@ -440,14 +435,14 @@ private:
             return fail(tr("%1 is not an angle unit").arg(quoted(token.text)));
         case Token::Type::Ident:
             for (const Keyword &keyword : keywords) {
-                if (equalsIgnoringCase(token.text, keyword.name)) {
+                if (AsciiCase::equal(token.text, keyword.name)) {
                     advance();
                     return Value{Unit::Number, keyword.value};
                 }
             }
             return fail(tr("%1 is not a component here").arg(quoted(token.text)));
         case Token::Type::Function:
-            if (equalsIgnoringCase(token.text, "calc")) {
+            if (AsciiCase::equal(token.text, "calc")) {
                 advance();
                 return calcGroup();
             }
@@ -550,7 +545,7 @@ private:
     const PredefinedSpace *takeSpace(std::span<const PredefinedSpace> spaces)
     {
         for (const PredefinedSpace &candidate : spaces) {
-            if (current.type == Token::Type::Ident && equalsIgnoringCase(current.text, candidate.name)) {
+            if (current.type == Token::Type::Ident && AsciiCase::equal(current.text, candidate.name)) {
                 advance();
                 return &candidate;
             }
@@ -759,7 +754,7 @@ private:
     {
         const auto readPercentage = [&]() -> bool {
             if (current.type != Token::Type::Percentage
-                && !(current.type == Token::Type::Function && equalsIgnoringCase(current.text, "calc")))
+                && !(current.type == Token::Type::Function && AsciiCase::equal(current.text, "calc")))
                 return true;
             const std::optional<Value> p = term();
             if (!p)

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "css/namedcolors.h"
 
+#include "text/asciicase.h"
+
 #include <algorithm>
-#include <cctype>
 
 namespace NamedColors {
 namespace {
@@ -168,19 +169,13 @@ constexpr Named table[] = {
 };
 // clang-format on
 
-bool lessIgnoringCase(std::string_view a, std::string_view b)
-{
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-        [](char x, char y) { return std::tolower(uchar(x)) < std::tolower(uchar(y)); });
-}
-
 } // namespace
 
 std::optional<Rgb> find(std::string_view name)
 {
     const auto found = std::lower_bound(std::begin(table), std::end(table), name,
-        [](const Named &entry, std::string_view wanted) { return lessIgnoringCase(entry.name, wanted); });
-    if (found == std::end(table) || lessIgnoringCase(name, found->name))
+        [](const Named &entry, std::string_view wanted) { return AsciiCase::less(entry.name, wanted); });
+    if (found == std::end(table) || AsciiCase::less(name, found->name))
         return std::nullopt;
     return found->color;
 }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "tables/colornametable.h"
 
+#include "text/asciicase.h"
+
 #include <QFileInfo>
 
 namespace {
@@ -10,7 +12,7 @@ QString searchKey(const QString &name)
 {
     QString key = name;
     key.remove(u' ');
-    return key.toLower();
+    return AsciiCase::lowered(key);
 }
 
 } // namespace

@@ -2,24 +2,16 @@
 // SPDX-License-Identifier: MIT
 #include "values/contrast.h"
 
+#include "values/linearlight.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-double linear(quint8 component)
-{
-    const double c = component / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-}
-
-} // namespace
-
 double relativeLuminance(Rgb color)
 {
-    return 0.2126 * linear(color.red) + 0.7152 * linear(color.green) + 0.0722 * linear(color.blue);
+    return LinearLight::luminance(LinearLight::ofBytes(color));
 }
 
 double contrastRatio(Rgb a, Rgb b)

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "values/conversions.h"
 
+#include "text/asciicase.h"
+
 #include <cmath>
 
 namespace {
@@ -9,7 +11,7 @@ namespace {
 // Value of one hexadecimal digit text (either case); anything else, including "07", is 0.
 qint16 hexDigitValue(const QString &text)
 {
-    const QString digit = text.toLower();
+    const QString digit = AsciiCase::lowered(text);
     if (digit.size() != 1)
         return 0;
     const QChar c = digit.front();

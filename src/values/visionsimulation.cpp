@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "values/visionsimulation.h"
 
+#include "values/linearlight.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -21,26 +23,13 @@ constexpr std::array tritanopia{std::array{1.255528, -0.076749, -0.178779},
 using Matrix = decltype(protanopia);
 // clang-format on
 
-double toLinear(quint8 byte)
-{
-    const double v = byte / 255.0;
-    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-}
-
-quint8 toByte(double linear)
-{
-    const double v = std::clamp(linear, 0.0, 1.0);
-    const double encoded = v <= 0.0031308 ? 12.92 * v : 1.055 * std::pow(v, 1 / 2.4) - 0.055;
-    return quint8(std::lround(encoded * 255));
-}
-
 } // namespace
 
 Rgb simulateVision(Rgb color, VisionDeficiency deficiency)
 {
-    const std::array<double, 3> rgb = {toLinear(color.red), toLinear(color.green), toLinear(color.blue)};
+    const std::array<double, 3> rgb = LinearLight::ofBytes(color);
     if (deficiency == VisionDeficiency::Achromatopsia) {
-        const quint8 grey = toByte(0.2126 * rgb[0] + 0.7152 * rgb[1] + 0.0722 * rgb[2]);
+        const quint8 grey = LinearLight::toByte(LinearLight::luminance(rgb));
         return {grey, grey, grey};
     }
     if (deficiency == VisionDeficiency::None)
@@ -49,7 +38,7 @@ Rgb simulateVision(Rgb color, VisionDeficiency deficiency)
         : deficiency == VisionDeficiency::Deuteranopia           ? deuteranopia
                                                                  : tritanopia;
     const auto row = [&](const std::array<double, 3> &weights) {
-        return toByte(weights[0] * rgb[0] + weights[1] * rgb[1] + weights[2] * rgb[2]);
+        return LinearLight::toByte(weights[0] * rgb[0] + weights[1] * rgb[1] + weights[2] * rgb[2]);
     };
     return {row(m[0]), row(m[1]), row(m[2])};
 }
