@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Rusket authors
 // SPDX-License-Identifier: MIT
-#include "css/conversion.h"
-#include "help/commandline.h"
+#include "cli/conversion.h"
+#include "cli/commandline.h"
 #include "artwork/artwork.h"
 #include "window/mainwindow.h"
 #include "window/qttoolkit.h"

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Rusket authors
 // SPDX-License-Identifier: MIT
 #include "export/sampleexport.h"
-#include "help/commandline.h"
+#include "cli/commandline.h"
 #include "help/infotext.h"
 #include "tables/colornametable.h"
 #include "tables/datafiles.h"

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Rusket authors
 // SPDX-License-Identifier: MIT
-#include "css/conversion.h"
+#include "cli/conversion.h"
 #include "css/cssformats.h"
 #include "css/csscolorreader.h"
 #include "css/namedcolors.h"

@@ -304,7 +304,7 @@ class WindowTest : public QObject
         default: {
             const Rgb color = Rgb::fromPacked(random.bounded(1u << 24));
             const auto outcome = DialogOutcome(random.bounded(3));
-            ui->toolkit.dialogAnswers = {{outcome, color.packed(), 3, QStringLiteral("failed")}};
+            ui->toolkit.dialogAnswers = {{outcome, color, 3, QStringLiteral("failed")}};
             ui->click(ui->control<QPushButton>("cmdPickColor"));
             expected = outcome == DialogOutcome::Confirmed ? std::optional(color) : std::nullopt;
             return QStringLiteral("colour dialog: outcome %1, colour %2").arg(int(outcome)).arg(color.packed(), 0, 16);
@@ -478,7 +478,7 @@ private slots:
             if (QWidget *menu = QApplication::activePopupWidget())
                 menu->close();
             VERIFY_VIEWS(*ui, after);
-            QVERIFY2(ui->window->sampleColors() == samples, command);
+            QVERIFY2(ui->window->samplePage()->colors() == samples, command);
         }
     }
 
@@ -535,7 +535,7 @@ private slots:
         ui->setColor({18, 52, 86});
         for (const char *part : sampleParts)
             ui->drag(ui->control("colShow"), ui->control(part));
-        QCOMPARE(ui->window->sampleColors(), SampleColors({{18, 52, 86}, {18, 52, 86}, {18, 52, 86}, {18, 52, 86}}));
+        QCOMPARE(ui->window->samplePage()->colors(), SampleColors({{18, 52, 86}, {18, 52, 86}, {18, 52, 86}, {18, 52, 86}}));
         trigger("mnuEditSetDef");
 
         // Back onto the swatch; with the lock, each slider written drags the others along.
@@ -562,7 +562,7 @@ private slots:
         QApplication::sendEvent(ui->control("colShow"), &enter);
         QApplication::sendEvent(ui->control("colShow"), &drop);
         QVERIFY(!enter.isAccepted() && !drop.isAccepted());
-        QCOMPARE(ui->window->sampleColors(), defaults);
+        QCOMPARE(ui->window->samplePage()->colors(), defaults);
         ui->tab();
         VERIFY_VIEWS(*ui, Rgb({99, 128, 128}));
     }
@@ -665,7 +665,7 @@ private slots:
             menu->close();
         }
         QCOMPARE(
-            ui->window->sampleColors(), SampleColors({{118, 118, 118}, {118, 118, 118}, {230, 0, 0}, {79, 16, 128}}));
+            ui->window->samplePage()->colors(), SampleColors({{118, 118, 118}, {118, 118, 118}, {230, 0, 0}, {79, 16, 128}}));
         VERIFY_VIEWS(*ui, Rgb({230, 0, 0}));
 
         // The contrast in the menu, the tooltips and the descriptions; a line is copied when chosen.
@@ -703,7 +703,7 @@ private slots:
         // as they are come back with normal vision.
         ui->setColor({255, 0, 0});
         ui->drag(ui->control("colShow"), ui->control("picBack"));
-        const QString css = cssText(ui->window->sampleColors());
+        const QString css = cssText(ui->window->samplePage()->colors());
         QWidget *page = ui->control("picBack");
         const auto pagePixel = [&] { return page->grab().toImage().pixelColor(page->width() - 30, 3); };
         QCOMPARE(pagePixel(), QColor(255, 0, 0));
@@ -714,7 +714,7 @@ private slots:
         QCOMPARE(pagePixel(), QColor(109, 95, 0)); // (255, 0, 0) as a protanope sees it
         QVERIFY(ui->control("lblVision")->isVisible() && page->accessibleName().contains("Protanopia"));
         QVERIFY(page->rect().contains(ui->control("lblVision")->geometry())); // on the page, where it is seen
-        QCOMPARE(ui->window->sampleColors().back, Rgb({255, 0, 0}));
+        QCOMPARE(ui->window->samplePage()->colors().back, Rgb({255, 0, 0}));
         trigger("mnuEditSetDef");
         QCOMPARE(ui->control("txtLink")->toolTip(),
             QStringLiteral("Link on background: 7.47:1 (AAA), as seen with protanopia (no red cones)"));
@@ -731,9 +731,9 @@ private slots:
     void colourDialog()
     {
         using enum DialogOutcome;
-        const std::pair<ColorDialogResult, const char *> answers[] = {{{Cancelled, 0x123456, 0, {}}, nullptr},
-            {{Failed, 0x123456, -7, "No dialog."}, "Error -7 selecting color.\r\nNo dialog."},
-            {{Confirmed, 0x008000, 0, {}}, nullptr}, {{Confirmed, 0x563412, 0, {}}, nullptr}};
+        const std::pair<ColorDialogResult, const char *> answers[] = {{{Cancelled, {86, 52, 18}, 0, {}}, nullptr},
+            {{Failed, {86, 52, 18}, -7, "No dialog."}, "Error -7 selecting color.\r\nNo dialog."},
+            {{Confirmed, {0, 128, 0}, 0, {}}, nullptr}, {{Confirmed, {18, 52, 86}, 0, {}}, nullptr}};
         ui->setColor({0, 128, 0});
         QLocale::setDefault(german); // only a synchronisation writes German percentages
         for (const auto &[answer, message] : answers) {
@@ -742,7 +742,7 @@ private slots:
             QCOMPARE(ui->toolkit.messages.value(0), QString::fromLatin1(message));
             ui->toolkit.messages.clear();
             if (answer.outcome == Confirmed)
-                VERIFY_VIEWS(*ui, Rgb::fromPacked(answer.color));
+                VERIFY_VIEWS(*ui, answer.color);
             else
                 QCOMPARE(ui->field("greenPercent")->text(), QStringLiteral("50.19608"));
         }
@@ -1170,7 +1170,7 @@ private slots:
             if (expected && ui->color() != *expected)
                 broken += QStringLiteral(" the colour is not the one typed or confirmed");
             const QStringList lines = contrastLines(samples);
-            if (ui->window->sampleColors() != samples || ui->control("txtText")->toolTip() != lines[0]
+            if (ui->window->samplePage()->colors() != samples || ui->control("txtText")->toolTip() != lines[0]
                 || ui->control("txtLink")->toolTip() != lines[1] || ui->control("txtVLink")->toolTip() != lines[2]
                 || ui->control("picBack")->toolTip() != lines.join(u'\n'))
                 broken += QStringLiteral(" the sample page or its contrast is not what the actions gave it");

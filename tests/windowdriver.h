@@ -4,6 +4,7 @@
 
 #include "recordingtoolkit.h"
 #include "window/mainwindow.h"
+#include "window/samplepage.h"
 #include "widgets/picturebox.h"
 
 #include <QApplication>

@@ -520,30 +520,6 @@ Qts eigene Fensteroptionen wie -style oder -geometry werden an Qt weitergegeben.
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Bearbeiten</translation>
-    </message>
-    <message>
-        <source>Copy as CSS</source>
-        <translation>Als CSS kopieren</translation>
-    </message>
-    <message>
-        <source>Copy as HTML</source>
-        <translation>Als HTML kopieren</translation>
-    </message>
-    <message>
-        <source>Set Default</source>
-        <translation>Standard setzen</translation>
-    </message>
-    <message>
-        <source>Apply Current Color</source>
-        <translation>Aktuelle Farbe anwenden</translation>
-    </message>
-    <message>
-        <source>Make This Color Current</source>
-        <translation>Diese Farbe zur aktuellen machen</translation>
-    </message>
-    <message>
         <source>&amp;?</source>
         <translation>&amp;?</translation>
     </message>
@@ -556,78 +532,14 @@ Qts eigene Fensteroptionen wie -style oder -geometry werden an Qt weitergegeben.
         <translation>&amp;Über</translation>
     </message>
     <message>
-        <source>Simulate &amp;Vision</source>
-        <translation>&amp;Sehen simulieren</translation>
-    </message>
-    <message>
-        <source>protanopia (no red cones)</source>
-        <translation>Protanopie (keine Rot-Zapfen)</translation>
-    </message>
-    <message>
-        <source>deuteranopia (no green cones)</source>
-        <translation>Deuteranopie (keine Grün-Zapfen)</translation>
-    </message>
-    <message>
-        <source>tritanopia (no blue cones)</source>
-        <translation>Tritanopie (keine Blau-Zapfen)</translation>
-    </message>
-    <message>
-        <source>achromatopsia (no colour)</source>
-        <translation>Achromatopsie (keine Farbe)</translation>
-    </message>
-    <message>
-        <source>Normal Vision</source>
-        <translation>Normales Sehen</translation>
-    </message>
-    <message>
-        <source>Protanopia (no red cones)</source>
-        <translation>Protanopie (keine Rot-Zapfen)</translation>
-    </message>
-    <message>
-        <source>Deuteranopia (no green cones)</source>
-        <translation>Deuteranopie (keine Grün-Zapfen)</translation>
-    </message>
-    <message>
-        <source>Tritanopia (no blue cones)</source>
-        <translation>Tritanopie (keine Blau-Zapfen)</translation>
-    </message>
-    <message>
-        <source>Achromatopsia (no colour)</source>
-        <translation>Achromatopsie (keine Farbe)</translation>
-    </message>
-    <message>
         <source>Pick from Screen</source>
         <translation>Vom Bildschirm aufnehmen</translation>
-    </message>
-    <message>
-        <source>Paste Color</source>
-        <translation>Farbe einfügen</translation>
-    </message>
-    <message>
-        <source>Copy as</source>
-        <translation>Kopieren als</translation>
     </message>
     <message>
         <source>On white %1, on black %2
 Pick from Screen: right-click or Ctrl+Shift+P</source>
         <translation>Auf Weiß %1, auf Schwarz %2
 Vom Bildschirm aufnehmen: Rechtsklick oder Strg+Umschalt+P</translation>
-    </message>
-    <message>
-        <source>%1, as seen with %2</source>
-        <translation>%1, so gesehen bei %2</translation>
-    </message>
-    <message>
-        <source>Simulated: %1</source>
-        <translation>Simuliert: %1</translation>
-    </message>
-    <message>
-        <source>Sample page background, simulating %1</source>
-        <translation>Hintergrund der Beispielseite, simuliert %1</translation>
-    </message>
-    <message>
-        <source>The clipboard could not be written. Please try again.</source>
-        <translation>Die Zwischenablage konnte nicht beschrieben werden. Bitte versuchen Sie es noch einmal.</translation>
     </message>
     <message>
         <source>Error %1 selecting color.<byte value="xd"/>
@@ -693,6 +605,89 @@ Vom Bildschirm aufnehmen: Rechtsklick oder Strg+Umschalt+P</translation>
     </message>
 </context>
 <context>
+    <name>SamplePage</name>
+    <message>
+        <source>Copy as CSS</source>
+        <translation>Als CSS kopieren</translation>
+    </message>
+    <message>
+        <source>Copy as HTML</source>
+        <translation>Als HTML kopieren</translation>
+    </message>
+    <message>
+        <source>Set Default</source>
+        <translation>Standard setzen</translation>
+    </message>
+    <message>
+        <source>Apply Current Color</source>
+        <translation>Aktuelle Farbe anwenden</translation>
+    </message>
+    <message>
+        <source>Make This Color Current</source>
+        <translation>Diese Farbe zur aktuellen machen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Simulate &amp;Vision</source>
+        <translation>&amp;Sehen simulieren</translation>
+    </message>
+    <message>
+        <source>protanopia (no red cones)</source>
+        <translation>Protanopie (keine Rot-Zapfen)</translation>
+    </message>
+    <message>
+        <source>deuteranopia (no green cones)</source>
+        <translation>Deuteranopie (keine Grün-Zapfen)</translation>
+    </message>
+    <message>
+        <source>tritanopia (no blue cones)</source>
+        <translation>Tritanopie (keine Blau-Zapfen)</translation>
+    </message>
+    <message>
+        <source>achromatopsia (no colour)</source>
+        <translation>Achromatopsie (keine Farbe)</translation>
+    </message>
+    <message>
+        <source>Normal Vision</source>
+        <translation>Normales Sehen</translation>
+    </message>
+    <message>
+        <source>Protanopia (no red cones)</source>
+        <translation>Protanopie (keine Rot-Zapfen)</translation>
+    </message>
+    <message>
+        <source>Deuteranopia (no green cones)</source>
+        <translation>Deuteranopie (keine Grün-Zapfen)</translation>
+    </message>
+    <message>
+        <source>Tritanopia (no blue cones)</source>
+        <translation>Tritanopie (keine Blau-Zapfen)</translation>
+    </message>
+    <message>
+        <source>Achromatopsia (no colour)</source>
+        <translation>Achromatopsie (keine Farbe)</translation>
+    </message>
+    <message>
+        <source>%1, as seen with %2</source>
+        <translation>%1, so gesehen bei %2</translation>
+    </message>
+    <message>
+        <source>Simulated: %1</source>
+        <translation>Simuliert: %1</translation>
+    </message>
+    <message>
+        <source>Sample page background, simulating %1</source>
+        <translation>Hintergrund der Beispielseite, simuliert %1</translation>
+    </message>
+    <message>
+        <source>The clipboard could not be written. Please try again.</source>
+        <translation>Die Zwischenablage konnte nicht beschrieben werden. Bitte versuchen Sie es noch einmal.</translation>
+    </message>
+</context>
+<context>
     <name>ScreenPick</name>
     <message>
         <source>Pick from Screen is not available here: the desktop portal has no colour picker and there is no X11 screen to read.</source>
@@ -701,6 +696,24 @@ Vom Bildschirm aufnehmen: Rechtsklick oder Strg+Umschalt+P</translation>
     <message>
         <source>Pick from Screen is not available here: there is no desktop portal (org.freedesktop.portal.Desktop) and no X11 screen to read.</source>
         <translation>Aufnehmen vom Bildschirm ist hier nicht möglich: es gibt kein Desktop-Portal (org.freedesktop.portal.Desktop) und keinen X11-Bildschirm zum Lesen.</translation>
+    </message>
+</context>
+<context>
+    <name>SwatchCommands</name>
+    <message>
+        <source>Paste Color</source>
+        <translation>Farbe einfügen</translation>
+    </message>
+    <message>
+        <source>Copy as</source>
+        <translation>Kopieren als</translation>
+    </message>
+</context>
+<context>
+    <name>Toolkit</name>
+    <message>
+        <source>The clipboard could not be written. Please try again.</source>
+        <translation>Die Zwischenablage konnte nicht beschrieben werden. Bitte versuchen Sie es noch einmal.</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,9 @@
 
 #include "picking/portalcolorpicker.h"
 
+#include <QAction>
+#include <QWidget>
+
 ScreenPick::ScreenPick(QObject *parent)
     : QObject(parent)
     , portal(new PortalColorPicker(this))
@@ -38,6 +41,17 @@ void ScreenPick::abandon()
 {
     portal->close();
     emit waitingOnPortal(false);
+}
+
+void ScreenPick::withdrawWithEscape(QWidget *window)
+{
+    auto *withdraw = new QAction(window);
+    withdraw->setObjectName(QStringLiteral("actAbandonPick"));
+    withdraw->setShortcut(QKeySequence(Qt::Key_Escape));
+    withdraw->setEnabled(false);
+    window->addAction(withdraw);
+    connect(withdraw, &QAction::triggered, this, &ScreenPick::abandon);
+    connect(this, &ScreenPick::waitingOnPortal, withdraw, &QAction::setEnabled);
 }
 
 bool ScreenPick::isWaitingOnPortal() const

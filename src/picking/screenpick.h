@@ -10,6 +10,7 @@
 #include <functional>
 
 class PortalColorPicker;
+class QWidget;
 
 // One pick from the screen at a time, and the way to it: the desktop portal where there is
 // one, the X11 overlay where the portal has no colour picker or there is no portal. A pick
@@ -25,6 +26,8 @@ public:
     void start(const QString &parentWindow);
     /// Withdraws a pick waiting on the portal, without a word.
     void abandon();
+    /// Escape in the window withdraws a pick while it waits on the portal, and only then.
+    void withdrawWithEscape(QWidget *window);
     bool isWaitingOnPortal() const;
     bool isOpen() const { return isOverlayShown() || isWaitingOnPortal(); }
     /// How the overlay opens over the screens: ScreenGrabPicker::start, or a test's own screens.

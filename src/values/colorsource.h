@@ -11,5 +11,6 @@ enum class ColorSource : qint16 {
     Hex,
     Sliders,
     Name,
-    Dialog,
+    Outside, // a colour given whole from outside the views: the colour dialog, a pick from the
+             // screen, a paste, a drop on the swatch, --color
 };

@@ -5,7 +5,6 @@
 #include "values/conversions.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -165,4 +164,20 @@ QString percentText(quint8 component, const QLocale &locale)
 int wholePercent(const QString &percentText, const QLocale &locale)
 {
     return int(std::floor(qBound(-1e9, readPercentText(percentText, locale), 1e9)));
+}
+
+std::array<double, 3> readComponents(ColorSource notation, const std::array<QString, 3> &texts, const QLocale &locale)
+{
+    std::array<double, 3> components{};
+    for (int i = 0; i < 3; ++i) {
+        double value = 0;
+        if (notation == ColorSource::Byte)
+            value = readLenientDecimal(texts[i]);
+        else if (notation == ColorSource::Percent)
+            value = percentToComponent(readPercentText(texts[i], locale));
+        else
+            value = hexToByte(texts[i]);
+        components[i] = i == 2 ? toSinglePrecision(value) : value;
+    }
+    return components;
 }

@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "values/colorsource.h"
+
 #include <QLocale>
 #include <QString>
+#include <array>
 
 // Reading typed component texts and writing percentage texts. Byte texts always use "."
 // as their point; percentage texts use the separator of the locale they are given.
@@ -33,3 +36,8 @@ QString percentText(quint8 component, const QLocale &locale);
 
 /// The whole part of a percentage text, read back in the locale and rounded down.
 int wholePercent(const QString &percentText, const QLocale &locale);
+
+/// The components a notation's three fields give, red, green, blue, on the byte scale and not
+/// yet whole: bytes read leniently, percentages in the locale, hexadecimal by their first and
+/// last digit. Blue is a single-precision value from the start; red and green are not.
+std::array<double, 3> readComponents(ColorSource notation, const std::array<QString, 3> &texts, const QLocale &locale);

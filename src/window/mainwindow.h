@@ -9,41 +9,39 @@
 //   - the name field's focus loss calls updateColor(ColorSource::Name);
 //   - a slider change (with "Lock sliding", all three follow first) calls updateColor(Sliders);
 //   - a palette toggle snaps the byte fields and calls updateColor(Byte);
-//   - a sample part dropped on the swatch, or made current from the page's menu, writes the
-//     sliders, then updateColor(Sliders);
-//   - a confirmed colour dialog, or a colour picked from the screen, calls updateColor(Dialog).
+//   - a sample part's colour handed back by the page (a drop on the swatch or its menu) is
+//     written to the sliders, then updateColor(Sliders);
+//   - a colour given whole from outside (the colour dialog, a pick from the screen, a paste, a
+//     drop on the swatch, --color) calls updateColor(Outside).
 // Commands that act without taking the focus apply an edit still in its field first, as if
 // the field had been left (applyPendingEdit).
 // updateColor reads the source, sets writingViews, validates (showing range messages),
-// rewrites every view, clears writingViews, paints the swatch and combined texts, and
-// clears editPending. The program's own writes raise the controls' notifications at once;
-// every field, slider and toggle handler returns early while writingViews is set.
-// The sample page meets the current colour only through the swatch and the sliders: the
-// swatch dropped on a part, or the current colour applied from the page's menu, colours that
-// part, and every part's tooltip then tells its contrast on the background.
+// rewrites every view, clears writingViews, paints the swatch and combined texts, tells the
+// sample page the new colour, and clears editPending. The program's own writes raise the
+// controls' notifications at once; every field, slider and toggle handler returns early
+// while writingViews is set.
+// The sample page (SamplePage) meets the current colour only through the swatch: it is told
+// the colour after each synchronisation, asks for a pending edit to be applied before it
+// uses it, and hands a part's colour back to become current.
 
-#include "export/sampleexport.h"
-#include "tables/colornametable.h"
-#include "tables/palette.h"
+#include "tables/referencetables.h"
 #include "values/colorsource.h"
-#include "values/visionsimulation.h"
 
 #include <QMainWindow>
 #include <array>
-#include <functional>
 #include <memory>
 #include <optional>
 
 class AboutWindow;
 class QAction;
-struct NotationTexts;
-class QLabel;
 class QLineEdit;
-class QMenu;
 class QScrollBar;
 class QToolButton;
+struct NotationTexts;
+class SamplePage;
 class SamplePageDragDrop;
 class ScreenPick;
+class SwatchCommands;
 class Toolkit;
 
 class MainWindow : public QMainWindow
@@ -54,14 +52,14 @@ public:
     explicit MainWindow(Toolkit &toolkit, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    /// The start-up sequence: palettes, sample colours, names, then the first synchronisation.
-    /// A data file that cannot be read stops it and is returned.
+    /// The start-up sequence: the data files, the sample page's colours, then the first
+    /// synchronisation. A data file that cannot be read stops it and is returned.
     std::optional<LoadError> loadData();
 
     /// Makes the colour current, as a colour confirmed in the colour dialog does.
     void takeColor(Rgb color);
 
-    SampleColors sampleColors() const;
+    SamplePage *samplePage() const { return page; }
     bool isWritingViews() const { return writingViews; }
     bool hasPendingEdit() const { return editPending; }
     AboutWindow *aboutWindow() const { return about.get(); }
@@ -83,37 +81,21 @@ private:
         QToolButton *button;
         const Palette *palette;
     };
-    struct SamplePart
-    {
-        QWidget *control;
-        Rgb SampleColors::*triple;
-    };
 
     void findControls();
     void createMenus();
-    void createVisionMenu();
     void createScreenPick();
-    void createSwatchMenu(QAction *pick);
     void connectHandlers();
+    void connectSwatch();
 
     void updateColor(ColorSource source);
     std::array<double, 3> readColor(ColorSource source) const;
     std::array<double, 3> readNotation(ColorSource notation) const;
     qint16 validateEntry(qint16 value, ColorSource notation);
     void writeViews(Rgb color, const NotationTexts &texts);
+    void showCurrentColor(Rgb color, const NotationTexts &texts);
     Rgb sliderColor() const;
     void moveSlidersTogether(int value);
-
-    using DataFileLoader = std::function<std::optional<LoadError>(const QString &path)>;
-    std::optional<LoadError> loadPalettes();
-    std::optional<LoadError> loadColorNames();
-    std::optional<LoadError> loadDataFile(const char *name, const DataFileLoader &load);
-    void showSampleColor(const SamplePart &part, Rgb color);
-    void describeSamplePage();
-    QStringList shownContrastLines() const;
-    void simulateVisionOnPage(VisionDeficiency deficiency);
-    static QString simulationName(VisionDeficiency deficiency);
-    static QString seenWith(VisionDeficiency deficiency);
 
     /// Applies an edit still in its field, as if the field were left. Every command that reads
     /// or changes the current colour calls it first.
@@ -123,49 +105,31 @@ private:
     void applyTypedName();
     void applySliderMove(QScrollBar *slider);
     void snapToPalette(const PaletteToggle &toggle);
-    void colorSamplePart(const SamplePart &target, QWidget *dragged);
-    void takeSampleColor(QWidget *dragged);
-    void showSampleMenu(QWidget *part, QPoint globalPos);
-    void showContrastLines();
-    void applyCurrentColorToPart();
-    void makePartColorCurrent();
+    void takeSampleColor(Rgb color);
     void pickColorFromDialog();
-    void copySampleAsCss();
-    void copySampleAsHtml();
-    void setDefaultSampleColors();
-    void copyToClipboard(const QString &text);
     void exitProgram();
     void pickFromScreen();
-    void pasteColor();
     void takeCssText(const QString &text);
     void showInfo();
     void showAbout();
 
     Toolkit &toolkit;
-    ColorNameTable names;
-    Palette netscape;
-    Palette windows;
-    SampleColors samples;
+    ReferenceTables tables;
     bool writingViews = false;
     bool editPending = false;
-    quint32 confirmedColor = 0; // packed; from the colour dialog or a pick from the screen
+    Rgb outsideColor; // the colour updateColor(Outside) takes
 
     std::array<NotationField, 9> fields{};
     std::array<QScrollBar *, 3> sliders{};
     std::array<PaletteToggle, 2> paletteToggles{};
-    std::array<SamplePart, 4> sampleParts{};
     QLineEdit *nameField = nullptr;
     QLineEdit *furtherNamesField = nullptr;
     std::array<QLineEdit *, 3> combinedTexts{}; // rgb(), rgb(%) and ="#" texts
     QWidget *swatch = nullptr;
     QToolButton *lockToggle = nullptr;
-    QMenu *sampleMenu = nullptr;
-    QMenu *swatchMenu = nullptr;
-    VisionDeficiency vision = VisionDeficiency::None; // how the page is drawn
-    QLabel *visionBadge = nullptr;
-    QWidget *menuPart = nullptr; // the sample part whose menu is open
-    std::array<QAction *, 3> contrastActions{};
+    SwatchCommands *swatchCommands = nullptr;
     SamplePageDragDrop *dragDrop = nullptr;
+    SamplePage *page = nullptr;
     ScreenPick *screenPick = nullptr;
     std::unique_ptr<AboutWindow> about;
 };

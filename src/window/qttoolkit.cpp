@@ -53,14 +53,13 @@ ColorDialogResult QtToolkit::pickColor()
     QColorDialog dialog(lastDialogColor, QApplication::activeWindow());
     dialog.setOption(QColorDialog::DontUseNativeDialog);
     if (dialog.exec() != QDialog::Accepted)
-        return {DialogOutcome::Cancelled, 0, 0, {}};
+        return {DialogOutcome::Cancelled, {}, 0, {}};
     const QColor chosen = dialog.selectedColor();
     if (!chosen.isValid())
-        return {DialogOutcome::Failed, 0, 1,
+        return {DialogOutcome::Failed, {}, 1,
             QCoreApplication::translate("QtToolkit", "The dialog returned no valid colour.")};
     lastDialogColor = chosen;
-    const Rgb color{quint8(chosen.red()), quint8(chosen.green()), quint8(chosen.blue())};
-    return {DialogOutcome::Confirmed, color.packed(), 0, {}};
+    return {DialogOutcome::Confirmed, {quint8(chosen.red()), quint8(chosen.green()), quint8(chosen.blue())}, 0, {}};
 }
 
 QString QtToolkit::clipboardText() const

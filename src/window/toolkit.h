@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "values/rgb.h"
+
+#include <QCoreApplication>
 #include <QString>
-#include <QtGlobal>
 
 class QMimeData;
 class QWidget;
@@ -14,7 +16,7 @@ enum class DialogOutcome { Confirmed, Cancelled, Failed };
 struct ColorDialogResult
 {
     DialogOutcome outcome = DialogOutcome::Cancelled;
-    quint32 color = 0; // packed, red in the low byte; only for Confirmed
+    Rgb color; // only for Confirmed
     int errorNumber = 0; // only for Failed
     QString description; // only for Failed
 };
@@ -39,4 +41,13 @@ public:
     virtual QString programFolder() const = 0;
     /// Runs a drag of `data` (taken over) from `source` until it is dropped.
     virtual void startDrag(QWidget *source, QMimeData *data) = 0;
+
+    /// Puts the text on the clipboard or, where it cannot, says so; false then.
+    bool copyText(const QString &text)
+    {
+        if (setClipboardText(text))
+            return true;
+        showMessage(QCoreApplication::translate("Toolkit", "The clipboard could not be written. Please try again."));
+        return false;
+    }
 };

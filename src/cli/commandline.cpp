@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Rusket authors
 // SPDX-License-Identifier: MIT
-#include "help/commandline.h"
+#include "cli/commandline.h"
 
-#include "css/conversion.h"
+#include "cli/conversion.h"
 #include "css/csscolorreader.h"
 #include "rusketversion.h"
 

@@ -1,0 +1,45 @@
+// SPDX-FileCopyrightText: 2026 The Rusket authors
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "values/rgb.h"
+
+#include <QObject>
+
+class QAction;
+class QMenu;
+class QWidget;
+class SamplePageDragDrop;
+class Toolkit;
+
+// What the swatch does besides showing the current colour: its menu (Pick from Screen, Paste
+// Color, Copy as), Ctrl+C on it, Ctrl+V where the focus is in no text field, what a drag of it
+// carries out of the window, and text or a colour dropped on it from another program.
+class SwatchCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    /// `pick` opens its menu; `window` is where Ctrl+V pastes a colour.
+    SwatchCommands(Toolkit &toolkit, QWidget *swatch, SamplePageDragDrop *dragDrop, QAction *pick, QWidget *window);
+
+    /// The colour the swatch copies and carries.
+    void setCurrentColor(Rgb color) { current = color; }
+
+signals:
+    /// Before the current colour is used: an edit still in its field is applied first.
+    void currentColorNeeded();
+    /// Text pasted or dropped on the swatch, to be read as a colour.
+    void textGiven(const QString &text);
+
+private:
+    void createMenu(QAction *pick);
+    void showCopyForms();
+    void paste();
+
+    Toolkit &toolkit;
+    QWidget *swatch;
+    QMenu *menu = nullptr;
+    QMenu *copyAs = nullptr;
+    Rgb current;
+};
