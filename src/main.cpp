@@ -2,37 +2,18 @@
 // SPDX-License-Identifier: MIT
 #include "cli/conversion.h"
 #include "cli/commandline.h"
+#include "cli/displayguard.h"
+#include "cli/translations.h"
 #include "artwork/artwork.h"
 #include "window/mainwindow.h"
 #include "window/qttoolkit.h"
 #include "rusketversion.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <QTimer>
 #include <cstdio>
 
 namespace {
-
-// The program's texts in the user's languages, found beside the program (a build tree) or with
-// its installed data, and Qt's own texts for its standard dialogs where they are installed.
-void loadTranslations(QApplication &app)
-{
-    auto *own = new QTranslator(&app);
-    const QString programFolder = QApplication::applicationDirPath();
-    for (const QString &folder : {programFolder, programFolder + QStringLiteral("/" RUSKET_INSTALLED_DATA)}) {
-        if (own->load(QLocale(), QStringLiteral("rusket"), QStringLiteral("_"), folder)) {
-            QApplication::installTranslator(own);
-            break;
-        }
-    }
-    auto *qt = new QTranslator(&app);
-    if (qt->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(qt);
-}
 
 // The reply's exit status, or 1 where its output could not be written.
 int print(const CommandLineReply &reply)
@@ -42,6 +23,18 @@ int print(const CommandLineReply &reply)
     return Conversion::flushed(stdout, stderr) ? reply.exitStatus : 1;
 }
 
+// Without a window the application object makes no window-system connection; the answer is
+// asked again once the translation is there, so that it speaks the user's language.
+int answerWithoutWindow(int &argc, char *argv[], const QStringList &arguments, const QProcessEnvironment &environment)
+{
+    QCoreApplication app(argc, argv);
+    Translations::install(app);
+    const CommandLineReply reply = replyBeforeWindowSystem(arguments, environment).value();
+    if (reply.convertStandardInput)
+        return Conversion::convertLines(stdin, stdout, stderr, reply.format);
+    return print(reply);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -49,15 +42,14 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    if (const std::optional<CommandLineReply> reply
-        = replyBeforeWindowSystem(arguments, QProcessEnvironment::systemEnvironment())) {
-        if (reply->convertStandardInput)
-            return Conversion::convertLines(stdin, stdout, stderr, reply->format);
-        return print(*reply);
-    }
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (replyBeforeWindowSystem(arguments, environment))
+        return answerWithoutWindow(argc, argv, arguments, environment);
 
+    DisplayGuard guard(displaySettings(arguments, environment));
     QApplication app(argc, argv); // takes Qt's own options out of the arguments
-    loadTranslations(app);
+    guard.release();
+    Translations::install(app);
     if (const std::optional<CommandLineReply> reply = replyToCommandLine(QApplication::arguments())) {
         return print(*reply);
     }

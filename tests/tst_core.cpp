@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "export/sampleexport.h"
 #include "cli/commandline.h"
+#include "cli/conversion.h"
 #include "help/infotext.h"
 #include "tables/colornametable.h"
 #include "tables/datafiles.h"
@@ -17,7 +18,10 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <poll.h>
 #include <span>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -47,7 +51,28 @@ class CoreTest : public QObject
         return file.fileName();
     }
 
+    // What `rusket --convert - --format hex` writes for the input: output, errors, exit status.
+    static std::tuple<QByteArray, QByteArray, int> converted(std::FILE *in)
+    {
+        char *output = nullptr, *errors = nullptr;
+        size_t outputSize = 0, errorsSize = 0;
+        std::FILE *out = open_memstream(&output, &outputSize), *err = open_memstream(&errors, &errorsSize);
+        const int status = Conversion::convertLines(in, out, err, CssFormat::Hex);
+        for (std::FILE *file : {in, out, err})
+            std::fclose(file);
+        const std::tuple result{
+            QByteArray(output, qsizetype(outputSize)), QByteArray(errors, qsizetype(errorsSize)), status};
+        std::free(output);
+        std::free(errors);
+        return result;
+    }
+
 private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(english); // the texts as written in English, whatever the environment's locale
+    }
+
     void reading_data()
     {
         // The corners of reading typed text; the everyday cases are typed in the window tests.
@@ -74,8 +99,8 @@ private slots:
         QTest::newRow("underflow") << Reading::Byte << "1E-400" << 0.0;
         QTest::newRow("underflow, written out") << Reading::Byte << "0." + QString(400, u'0') + "1" << 0.0;
         QTest::newRow("overflow, negative exponent") << Reading::Byte << "1" + QString(400, u'0') + "e-5" << infinity;
-        QTest::newRow("overflow, then an unrelated exponent") << Reading::Byte << "1" + QString(400, u'0') + "xe-500"
-                                                              << infinity;
+        QTest::newRow("overflow, then an unrelated exponent")
+            << Reading::Byte << "1" + QString(400, u'0') + "xe-500" << infinity;
         QTest::newRow("overflow, long exponent") << Reading::Byte << "5e99999999999999999999" << infinity;
         QTest::newRow("underflow, long exponent") << Reading::Byte << "-5e-99999999999999999999" << -0.0;
         QTest::newRow("non-Latin digits") << Reading::Byte << "\u0661\u0662" << 0.0;
@@ -139,8 +164,9 @@ private slots:
     void namesFile()
     {
         ColorNameTable table;
-        const QByteArray file = " \"alice blue\" ,240,248,255\r\n\r\naqua,0,255,255\rcyan,0,255,255\n\"a, b,\",1,2,3\r\n"
-                                "red,255,0,0\r\nred,1,2,3\r\n\"\",4,5,6\r\nx,0,255,255\r\n  \r\n";
+        const QByteArray file
+            = " \"alice blue\" ,240,248,255\r\n\r\naqua,0,255,255\rcyan,0,255,255\n\"a, b,\",1,2,3\r\n"
+              "red,255,0,0\r\nred,1,2,3\r\n\"\",4,5,6\r\nx,0,255,255\r\n  \r\n";
         QCOMPARE(table.load(write(file)), std::nullopt);
         QCOMPARE(table.entries().size(), 8);
         QCOMPARE(table.findNamesByColor({0, 255, 255}), QStringList({"aqua", "cyan", "x"}));
@@ -149,7 +175,7 @@ private slots:
         QVERIFY(!table.findColorByName(QStringLiteral("nosuchcolour"), color));
         QCOMPARE(color, Rgb({9, 9, 9})); // untouched
         const std::pair<const char *, Rgb> found[]
-            = {{"AliceBlue", {240, 248, 255}}, {" R E D ", {255, 0, 0}}, {"A, B,", {1, 2, 3}}, {"  ", {4, 5, 6}}};
+            = {{"ALICEBLUE", {240, 248, 255}}, {" R E D ", {255, 0, 0}}, {"A, B,", {1, 2, 3}}, {"  ", {4, 5, 6}}};
         for (const auto &[name, rgb] : found)
             QVERIFY2(table.findColorByName(QLatin1String(name), color) && color == rgb, name);
 
@@ -255,6 +281,9 @@ private slots:
                 QCOMPARE(ratioText(ratio) + QStringLiteral(" (") + contrastLevel(ratio) + u')', QLatin1String(line));
         }
         QCOMPARE(ratioText(4.499), QStringLiteral("4.49:1")); // truncated, never rounded up
+        QLocale::setDefault(german); // beside German percentages, a German ratio
+        QCOMPARE(ratioText(4.8199), QStringLiteral("4,81:1"));
+        QLocale::setDefault(english);
         const std::pair<double, const char *> levels[] = {{7, "AAA"}, {6.999, "AA"}, {4.5, "AA"},
             {4.499, "AA large text only"}, {3, "AA large text only"}, {2.999, "fails"}};
         for (const auto &[ratio, level] : levels)
@@ -266,33 +295,91 @@ private slots:
 
     void commandLine()
     {
-        // Before the window system: --help, --version, or no display at all; Qt's options and
-        // any others wait for the application object. After Qt took its own, the rest must be ours.
+        // Before the window system: Qt's options and any others wait for the application object
+        // unless no display is named; --help, --version and --convert take nothing else. After Qt
+        // took its own, the rest must be ours.
         QProcessEnvironment display;
         display.insert(QStringLiteral("DISPLAY"), QStringLiteral(":1"));
-        using Row = std::tuple<const char *, QProcessEnvironment, int, const char *>; // status -1: no reply
+        const QString longName = QStringLiteral("--color ") + QString(80, u'a');
+        using Row = std::tuple<QString, QProcessEnvironment, int, const char *>; // status -1: no reply
         const Row early[] = {{"-geometry +10+10 -name foo -title X -reverse", display, -1, ""},
             {"--nope", display, -1, ""}, {"-display :1", {}, -1, ""}, {"-platform offscreen", {}, -1, ""},
             {"--version", {}, 0, "Rusket 1.0.0\n"}, {"-v", display, 0, "Rusket 1.0.0\n"},
-            {"--nope --help", {}, 0, "Usage: rusket [options]\n"}, {"", {}, 1, "rusket: no display found."},
+            {"--help", {}, 0, "Usage: rusket [options]\n"}, {"", {}, 1, "rusket: no display found."},
+            {"-style fusion -reverse", {}, 1, "rusket: no display found."},
+            {"--nope", {}, 2, "rusket: Unknown option 'nope'."}, {"--nope --help", {}, 2, "Unknown option 'nope'"},
+            {"--convert red --fromat hex", display, 2, "Unknown option 'fromat'"},
+            {"--convert red extra", {}, 2, "Unexpected argument 'extra'"},
+            {"--help -style fusion", display, 2, "rusket: -style does not go with --help."},
+            {"--convert red --color blue", {}, 2, "--color does not go with --convert."},
+            {"--convert red --convert blue", {}, 2, "--convert is given more than once."},
             {"--convert red --format hex", {}, 0, "#ff0000\n"},
             {"--convert red --format cmyk", {}, 2, "rusket: unknown format"},
             {"--format hex", {}, 2, "rusket: --format goes with --convert."},
-            {"--color nosuch", display, 2, "rusket: --color: unknown colour name 'nosuch'"},
-            {"--color red", display, -1, ""}};
+            {"--color nosuch", display, 2, "rusket: --color: "}, {"--color INDIGO", display, -1, ""},
+            {longName, display, 2, "aaaaaaaaaa\u2026'"}};
         const Row late[] = {{"", {}, -1, ""}, {"--nope", {}, 2, "rusket: Unknown option 'nope'.\nTry 'rusket --help'"},
             {"page.css", {}, 2, "rusket: Unexpected argument 'page.css'.\n"}};
         for (const auto &rows : {std::span<const Row>(early), std::span<const Row>(late)}) {
-            for (const auto &[line, environment, status, start] : rows) {
-                const QStringList arguments = QStringList{"rusket"} + QString(line).split(u' ', Qt::SkipEmptyParts);
+            for (const auto &[line, environment, status, expected] : rows) {
+                const QStringList arguments = QStringList{"rusket"} + line.split(u' ', Qt::SkipEmptyParts);
                 const auto reply = rows.data() == early ? replyBeforeWindowSystem(arguments, environment)
                                                         : replyToCommandLine(arguments);
-                QVERIFY2((reply ? reply->exitStatus : -1) == status, line);
-                QVERIFY2(!reply || (status ? reply->standardError : reply->standardOutput).startsWith(start), line);
+                QVERIFY2((reply ? reply->exitStatus : -1) == status, qPrintable(line));
+                QVERIFY2(!reply || (status ? reply->standardError : reply->standardOutput).contains(expected),
+                    qPrintable(line));
+                QVERIFY2(!reply || reply->standardError.size() < 200, qPrintable(line));
             }
         }
         QCOMPARE(startColor({"rusket", "--color", "hsl(120 100% 25%)"}), std::optional(Rgb{0, 128, 0}));
         QCOMPARE(startColor({"rusket"}), std::nullopt);
+    }
+
+    void standardInput()
+    {
+        // What arrives on standard input: every line answered by one, however it ends and
+        // whatever the refused text holds.
+        const QByteArray longLine = QByteArray(100000, 'a') + '\n';
+        const QByteArray carriageReturnAtBlockEnd = QByteArray(65535, ' ') + "\r\nred";
+        const std::tuple<const char *, QByteArray, QByteArray, QByteArray, int> rows[]
+            = {{"a byte order mark is passed over", "\xEF\xBB\xBFred\n", "#ff0000\n", "", 0},
+                {"UTF-16 is refused", QByteArray("\xFF\xFEr\0e\0d\0\n\0", 10), "", "rusket: the input is UTF-16", 1},
+                {"UTF-16 without a byte order mark", QByteArray("r\0e\0d\0", 6), "", "rusket: the input is UTF-16", 1},
+                {"a lone CR ends a line", "red\rlime\r\nblue", "#ff0000\n#00ff00\n#0000ff\n", "", 0},
+                {"a CR LF across two reads is one line end", carriageReturnAtBlockEnd, "\n#ff0000\n", "", 0},
+                {"a blank line stays blank", "red\n\n \t\nlime\n", "#ff0000\n\n\n#00ff00\n", "", 0},
+                {"a long line is quoted in part", longLine, "\n", "aaaaaaaaaa\u2026'\n", 1},
+                {"a NUL is shown, not cut", QByteArray("\0\n", 2), "\n", "line 1: '\\x00' is not a", 1}};
+        for (const auto &[name, input, output, errors, status] : rows) {
+            const auto [written, complaints, exitStatus]
+                = converted(fmemopen(const_cast<char *>(input.data()), size_t(input.size()), "r"));
+            QVERIFY2(written == output && complaints.contains(errors) && exitStatus == status, name);
+            QVERIFY2(complaints.size() < 200, name);
+        }
+        const auto [written, complaints, status] = converted(std::fopen("/", "r"));
+        QCOMPARE(complaints, "rusket: the input could not be read: Is a directory\n");
+        QCOMPARE(status, 1);
+    }
+
+    void standardInputAnswersEachLineAsItComes()
+    {
+        // A line typed in a terminal, or written into a pipe that stays open, is answered at once.
+        int input[2], output[2];
+        QVERIFY(pipe(input) == 0 && pipe(output) == 0);
+        std::FILE *in = fdopen(input[0], "r"), *out = fdopen(output[1], "w"), *errors = std::tmpfile();
+        std::thread converter([&] { Conversion::convertLines(in, out, errors, CssFormat::Hex); });
+        QCOMPARE(::write(input[1], "red\nbl", 6), 6);
+        pollfd answer{output[0], POLLIN, 0};
+        const bool answered = poll(&answer, 1, 10000) == 1;
+        char line[9] = {};
+        const bool read = answered && ::read(output[0], line, 8) == 8;
+        close(input[1]); // the end of the input ends the conversion
+        converter.join();
+        for (std::FILE *file : {in, out, errors})
+            std::fclose(file);
+        close(output[0]);
+        QVERIFY(read);
+        QCOMPARE(line, "#ff0000\n");
     }
 
     void visionSimulation()

@@ -15,7 +15,7 @@ struct CommandLineReply
     int exitStatus = 0;
     QString standardOutput;
     QString standardError;
-    bool convertStandardInput = false; // then the colours come one a line, in this format
+    bool convertStandardInput = false; // then the colors come one a line, in this format
     std::optional<CssFormat> format;
 
     static CommandLineReply output(const QString &text)
@@ -34,7 +34,7 @@ struct CommandLineReply
 };
 
 /// Before any window-system connection (the program's own name first): the reply to --help,
-/// --version, --convert or a refused --color, or, when no display can be reached, how to run
+/// --version, --convert, a refused option or argument, or, when no display is named, how to run
 /// the program without one. Nothing when the application object may be built; it takes Qt's
 /// own options (-style, -geometry, ...).
 std::optional<CommandLineReply> replyBeforeWindowSystem(
@@ -43,5 +43,9 @@ std::optional<CommandLineReply> replyBeforeWindowSystem(
 /// After Qt has taken its own options: whatever is left must be the program's own.
 std::optional<CommandLineReply> replyToCommandLine(const QStringList &arguments);
 
-/// The colour --color asks the window to start with.
+/// The color --color asks the window to start with.
 std::optional<Rgb> startColor(const QStringList &arguments);
+
+/// What names the window system to connect to, as given ("-display :1", "DISPLAY=:1",
+/// "WAYLAND_DISPLAY=wayland-0", "QT_QPA_PLATFORM=offscreen"); empty when nothing does.
+QStringList displaySettings(const QStringList &arguments, const QProcessEnvironment &environment);

@@ -5,6 +5,7 @@
 #include "values/linearlight.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
@@ -23,7 +24,9 @@ double contrastRatio(Rgb a, Rgb b)
 
 QString ratioText(double ratio)
 {
-    return QString::number(std::floor(ratio * 100) / 100, 'f', 2) + QStringLiteral(":1");
+    // Cut to two decimals, never rounded up, with the locale's decimal separator as the
+    // percentages beside it have.
+    return QLocale().toString(std::floor(ratio * 100) / 100, 'f', 2) + QStringLiteral(":1");
 }
 
 QString contrastLevel(double ratio)

@@ -14,7 +14,8 @@ double relativeLuminance(Rgb color);
 /// Contrast ratio of two colours, from 1 to 21, the lighter one over the darker.
 double contrastRatio(Rgb a, Rgb b);
 
-/// A ratio with two decimals, truncated so that a failure is never shown as a pass: "4.49:1".
+/// A ratio with two decimals in the locale's notation, truncated so that a failure is never
+/// shown as a pass: "4.49:1", in German "4,49:1".
 QString ratioText(double ratio);
 
 /// What a ratio reaches: "AAA" (7 and above), "AA" (4.5), "AA large text only" (3) or "fails".
