@@ -11,44 +11,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: rusket [options]
-Rusket shows one colour at once in every notation HTML and CSS accept.
-
-Options:
-  -h, --help            Show this help and exit.
-  -v, --version         Show the version and exit.
-  --color TEXT          Start with the CSS colour TEXT current.
-  --convert TEXT        Print the CSS colour TEXT in every format, one a line, and exit;
-                        with -, convert one colour a line from standard input.
-  --format NAME         With --convert, print only this format: hex, rgb, hsl, hwb,
-                        lab, lch, oklab, oklch, display-p3 or name.
-
-Examples:
-  rusket --convert &apos;#ff8000&apos; --format oklch
-  rusket --convert - --format hex &lt; colours.txt
-
-Qt&apos;s own window options, such as -style or -geometry, are passed on to Qt.
-</source>
-        <translation>Aufruf: rusket [Optionen]
-Rusket zeigt eine Farbe zugleich in jeder Schreibweise, die HTML und CSS kennen.
-
-Optionen:
-  -h, --help            Diese Hilfe zeigen und beenden.
-  -v, --version         Die Version zeigen und beenden.
-  --color TEXT          Mit der CSS-Farbe TEXT als aktueller Farbe beginnen.
-  --convert TEXT        Die CSS-Farbe TEXT in jedem Format ausgeben, eines je Zeile;
-                        mit - eine Farbe je Zeile von der Standardeingabe umwandeln.
-  --format NAME         Mit --convert nur dieses Format ausgeben: hex, rgb, hsl, hwb,
-                        lab, lch, oklab, oklch, display-p3 oder name.
-
-Beispiele:
-  rusket --convert &apos;#ff8000&apos; --format oklch
-  rusket --convert - --format hex &lt; farben.txt
-
-Qts eigene Fensteroptionen wie -style oder -geometry werden an Qt weitergegeben.
-</translation>
-    </message>
-    <message>
         <source>rusket: no display found. Rusket is a desktop program and needs an X11 or Wayland session; on a machine without one, run it in a virtual display: xvfb-run rusket
 </source>
         <translation>rusket: keine Anzeige gefunden. Rusket ist ein Desktop-Programm und braucht eine X11- oder Wayland-Sitzung; auf einem Rechner ohne sie starten Sie es in einer virtuellen Anzeige: xvfb-run rusket
@@ -83,6 +45,58 @@ Qts eigene Fensteroptionen wie -style oder -geometry werden an Qt weitergegeben.
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Usage: rusket [options]
+Rusket shows one color at once in every notation HTML and CSS accept.
+
+Options:
+  -h, --help            Show this help and exit.
+  -v, --version         Show the version and exit.
+  --color TEXT          Start with the CSS color TEXT current.
+  --convert TEXT        Print the CSS color TEXT in every format, one a line, and exit;
+                        with -, convert one color a line from standard input.
+  --format NAME         With --convert, print only this format: hex, rgb, hsl, hwb,
+                        lab, lch, oklab, oklch, display-p3 or name.
+
+Examples:
+  rusket --convert &apos;#ff8000&apos; --format oklch
+  rusket --convert - --format hex &lt; colors.txt
+
+Qt&apos;s own window options, such as -style or -geometry, are passed on to Qt.
+</source>
+        <translation>Aufruf: rusket [Optionen]
+Rusket zeigt eine Farbe zugleich in jeder Schreibweise, die HTML und CSS kennen.
+
+Optionen:
+  -h, --help            Diese Hilfe zeigen und beenden.
+  -v, --version         Die Version zeigen und beenden.
+  --color TEXT          Mit der CSS-Farbe TEXT als aktueller Farbe beginnen.
+  --convert TEXT        Die CSS-Farbe TEXT in jedem Format ausgeben, eines je Zeile;
+                        mit - eine Farbe je Zeile von der Standardeingabe umwandeln.
+  --format NAME         Mit --convert nur dieses Format ausgeben: hex, rgb, hsl, hwb,
+                        lab, lch, oklab, oklch, display-p3 oder name.
+
+Beispiele:
+  rusket --convert &apos;#ff8000&apos; --format oklch
+  rusket --convert - --format hex &lt; farben.txt
+
+Qts eigene Fensteroptionen wie -style oder -geometry werden an Qt weitergegeben.
+</translation>
+    </message>
+    <message>
+        <source>%1 does not go with %2.</source>
+        <translation>%1 passt nicht zu %2.</translation>
+    </message>
+    <message>
+        <source>%1 is given more than once.</source>
+        <translation>%1 ist mehrfach angegeben.</translation>
+    </message>
+    <message>
+        <source>rusket: the display could not be opened (%1): no X11 or Wayland session answers there, or it does not let this user in.
+</source>
+        <translation>rusket: die Anzeige konnte nicht geöffnet werden (%1): dort antwortet keine X11- oder Wayland-Sitzung, oder sie lässt diesen Benutzer nicht zu.
+</translation>
     </message>
 </context>
 <context>
@@ -280,6 +294,14 @@ Qts eigene Fensteroptionen wie -style oder -geometry werden an Qt weitergegeben.
     <message>
         <source>the output could not be written: %1</source>
         <translation>die Ausgabe konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>the input is UTF-16 text; Rusket reads UTF-8 (iconv -f UTF-16 -t UTF-8 converts it).</source>
+        <translation>die Eingabe ist UTF-16-Text; Rusket liest UTF-8 (iconv -f UTF-16 -t UTF-8 wandelt sie um).</translation>
+    </message>
+    <message>
+        <source>the input could not be read: %1</source>
+        <translation>die Eingabe konnte nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
