@@ -8,9 +8,10 @@
 set -u
 RUSKET=$(readlink -f "$1")
 WORK=$(mktemp -d)
-trap 'kill $APP_PID 2>/dev/null; rm -rf "$WORK"' EXIT
+# Whatever the test started ends with it, so that nothing holds its output open afterwards.
+trap 'kill $APP_PID $XMESSAGE_PID 2>/dev/null; rm -rf "$WORK"' EXIT
 dpkg-deb -x "$2"/rusket_*.deb "$WORK/root" || exit 1
-PASSED=0 FAILED=0 APP_PID= status=
+PASSED=0 FAILED=0 APP_PID= XMESSAGE_PID= status=
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent # no desktop portal: picking reads the X11 screen
 
@@ -69,7 +70,7 @@ drag() { xdotool mousemove $(point "$1") mousedown 1 sleep 0.2 mousemove $(point
 # The sample page's menu at a part, then its n-th command.
 sample_menu() { xdotool mousemove $(point "$1" 95 90) click 3 sleep 0.3 key $(printf 'Down %.0s' $(seq "$2")) Return sleep 0.3; }
 # A known colour on the screen, outside Rusket's window (Xvfb does not paint xsetroot's root).
-show_123456() { xmessage -bg '#123456' -geometry 300x200+600+450 " " & sleep 1; }
+show_123456() { xmessage -bg '#123456' -geometry 300x200+600+450 " " & XMESSAGE_PID=$!; sleep 1; }
 without_names() {
     mkdir -p "$WORK/program"
     cp "$RUSKET" "$(dirname "$RUSKET")"/*.pal "$WORK/program/"
@@ -78,11 +79,30 @@ without_names() {
     answer_box && finish && grep -q color_names.txt "$WORK/out.txt" # the report names the file
 }
 
+# Types a line into `rusket --convert - --format hex` in a terminal that stays open: the answer
+# that comes within five seconds, after the terminal's echo of the line.
+typed_in_terminal() {
+    local echoed
+    coproc TERMINAL { exec script -qfec "$RUSKET --convert - --format hex" /dev/null; }
+    echo "$1" >&"${TERMINAL[1]}"
+    read -t 5 -r echoed <&"${TERMINAL[0]}" && read -t 5 -r output <&"${TERMINAL[0]}"
+    output=${output%$'\r'}
+    kill "$TERMINAL_PID" 2>/dev/null
+}
+first_line() { "$@" | head -1; }
+# Runs the program where no window system answers; its status, and whether it named the display.
+unreachable() { env -u DISPLAY "$1" "$RUSKET" 2>"$WORK/err.txt"; status=$?; grep -q "opened ($1)" "$WORK/err.txt"; }
+
 UNPACKED=$WORK/root/usr/bin/rusket
+TURKISH="LANG=tr_TR.UTF-8 ${RUSKET_LOCPATH:+LOCPATH=$RUSKET_LOCPATH}"
 CSS='body { color: rgb(0,0,0); background-color: rgb(255,255,255) } a:link { color: rgb(230,0,0) } a:visited { color: rgb(18,52,86) }'
 # case                               | what the user does                                        | view      | expected
 CASES=(
     "no display: a message, status 1  | env -u DISPLAY $RUSKET 2>/dev/null; status=\$?           | status    | 1"
+    "a display not running: named, status 1 | unreachable DISPLAY=:9876                         | status    | 1"
+    "a dead Wayland display: named, status 1 | unreachable WAYLAND_DISPLAY=wayland-dead           | status    | 1"
+    "the command line speaks German   | output=\$(first_line env -u DISPLAY LANGUAGE=de $RUSKET --help) | output | Aufruf: rusket [Optionen]"
+    "a color typed in a terminal is answered at once | typed_in_terminal red                 | output    | #ff0000"
     "typed bytes, Qt's own options    | start $RUSKET -geometry +10+10 -name foo -style fusion; enter redByte 255; enter greenByte 128; enter blueByte 0 | byteShow | rgb(255,128,0)"
     "a range message closed by Return | enter blueByte 300; answer_box                            | hexShow   | =\"#FF80FF\""
     "the edit, its message, one step  | edit redByte 300; click greenSlide 50 90; answer_box      | byteShow  | rgb(255,138,255)"
@@ -96,6 +116,7 @@ CASES=(
     "the package's --version, no display | output=\$(env -u DISPLAY $UNPACKED --version)        | output    | Rusket 1.0.0"
     "--version to a full disk: status 1 | $UNPACKED --version >/dev/full 2>/dev/null; status=\$? | status    | 1"
     "the package's program finds its data | start $UNPACKED; enter blueByte 128                  | byteShow  | rgb(0,0,128)"
+    "a Turkish locale takes INDIGO    | kill \$APP_PID; start $RUSKET $TURKISH --color INDIGO     | byteShow  | rgb(75,0,130)"
 )
 
 for row in "${CASES[@]}"; do
