@@ -5,11 +5,11 @@
 
 PACKAGES := cmake make g++ qt6-base-dev libgl-dev xvfb xauth xdotool xclip x11-utils clang libclang-rt-dev fonts-dejavu-core \
 	dpkg-dev desktop-file-utils appstream man-db dbus-daemon reuse lintian qt6-tools-dev qt6-l10n-tools \
-	qt6-translations-l10n
+	qt6-translations-l10n locales
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS := $(shell nproc)
 
-.PHONY: run test deps build build-sanitize fuzz package screenshot clean
+.PHONY: run test deps configure build build-sanitize fuzz package screenshot clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -19,14 +19,19 @@ deps:
 		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
 	fi
 
-build: deps
+configure: deps
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRUSKET_END_TO_END=ON
+
+build: configure
 	cmake --build build -j$(JOBS)
 
-run: build
+# The display is checked before anything is installed or built, and only the program is built.
+run:
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 		echo "No display found. On a machine without a desktop, run: xvfb-run make run"; exit 1; \
 	fi
+	$(MAKE) --no-print-directory configure
+	cmake --build build -j$(JOBS) --target rusket
 	./build/rusket
 
 build-sanitize: deps
