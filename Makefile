@@ -50,12 +50,10 @@ test: build build-sanitize fuzz
 package: build
 	cd build && cpack -G DEB
 
-screenshot: build
-	cmake --build build --target screenshot
-	QT_QPA_PLATFORM=offscreen ./build/screenshot docs/screenshot.png
-	QT_QPA_PLATFORM=offscreen ./build/screenshot --dark --color 250,250,210 docs/screenshot-dark.png
-	QT_QPA_PLATFORM=offscreen ./build/screenshot --color 118,118,118 --menu docs/contrast-menu.png
-	QT_QPA_PLATFORM=offscreen ./build/screenshot --color 0,150,0 --menu --vision 1 docs/vision-protanopia.png
+# The README's pictures and its table of formats, from the program itself (a test checks them).
+screenshot: configure
+	cmake --build build -j$(JOBS) --target rusket screenshot
+	tools/docs.sh write build
 
 clean:
 	rm -rf build build-sanitize build-fuzz

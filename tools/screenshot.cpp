@@ -1,14 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The Rusket authors
 // SPDX-License-Identifier: MIT
-// Saves pictures of the main window for the README (make screenshot):
-//   screenshot [--dark] [--color R,G,B] [--menu] [--vision N] OUTPUT.png
+// Saves pictures of the main window for the README (make screenshot, tools/docs.sh):
+//   screenshot [--dark] [--color R,G,B] [--menu] [--vision N] [--check] OUTPUT.png
 // --dark renders it under a dark colour scheme, --color types a colour into the byte
 // fields first, --menu gives that colour to the sample text and adds the sample page's menu
 // as the user sees it on the page, --vision draws the page with the Nth vision simulation.
+// --check saves nothing: the exit status is 0 when OUTPUT.png shows what the window shows now,
+// 1 when it does not, 77 where the pictures' font is missing.
 #include "window/mainwindow.h"
 #include "window/qttoolkit.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
@@ -35,13 +38,30 @@ QPalette darkPalette()
     return dark;
 }
 
+// Saves the picture, or compares it with the one saved.
+int finish(const QImage &picture, const QString &path, bool check)
+{
+    if (!check)
+        return picture.save(path) ? 0 : 1;
+    if (QImage(path).convertToFormat(QImage::Format_RGB32) == picture.convertToFormat(QImage::Format_RGB32))
+        return 0;
+    std::fprintf(stderr, "%s is not what the window shows now: make screenshot\n", qPrintable(path));
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9)); // the same on every machine that has it
     QStringList arguments = QApplication::arguments().mid(1);
+    const bool check = arguments.removeAll(QStringLiteral("--check")) > 0;
+    if (check && QFontInfo(QApplication::font()).family() != QLatin1String("DejaVu Sans")) {
+        std::fprintf(stderr, "skipped: the pictures are drawn with DejaVu Sans, which is missing here\n");
+        return 77;
+    }
     const bool dark = arguments.removeAll(QStringLiteral("--dark")) > 0;
     const bool menu = arguments.removeAll(QStringLiteral("--menu")) > 0;
     QStringList color;
@@ -55,7 +75,7 @@ int main(int argc, char *argv[])
         arguments.remove(at, 2);
     }
     if (arguments.size() != 1 || (!color.isEmpty() && color.size() != 3)) {
-        std::fprintf(stderr, "usage: screenshot [--dark] [--color R,G,B] [--menu] [--vision N] OUTPUT.png\n");
+        std::fprintf(stderr, "usage: screenshot [--dark] [--color R,G,B] [--menu] [--vision N] [--check] OUTPUT.png\n");
         return 2;
     }
     if (dark)
@@ -91,7 +111,7 @@ int main(int argc, char *argv[])
         popup->close();
         picture = window.grab().toImage();
         if (!vision.isEmpty()) // the page alone, with its badge
-            return picture.save(arguments.first()) ? 0 : 1;
+            return finish(picture, arguments.first(), check);
         QTest::keyClick(page, Qt::Key_Menu);
         popup = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         const QPoint at = page->mapTo(&window, QPoint(40, 12));
@@ -105,5 +125,5 @@ int main(int argc, char *argv[])
         painter.end();
         picture = combined;
     }
-    return picture.save(arguments.first()) ? 0 : 1;
+    return finish(picture, arguments.first(), check);
 }
