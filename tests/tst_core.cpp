@@ -306,7 +306,8 @@ private slots:
             {"--nope", display, -1, ""}, {"-display :1", {}, -1, ""}, {"-platform offscreen", {}, -1, ""},
             {"--version", {}, 0, "Rusket 1.0.0\n"}, {"-v", display, 0, "Rusket 1.0.0\n"},
             {"--help", {}, 0, "Usage: rusket [options]\n"}, {"", {}, 1, "rusket: no display found."},
-            {"-style fusion -reverse", {}, 1, "rusket: no display found."},
+            {"-style fusion -reverse -session s -visual 33 -nograb -dograb -testability -widgetcount", {}, 1,
+                "rusket: no display found."},
             {"--nope", {}, 2, "rusket: Unknown option 'nope'."}, {"--nope --help", {}, 2, "Unknown option 'nope'"},
             {"--convert red --fromat hex", display, 2, "Unknown option 'fromat'"},
             {"--convert red extra", {}, 2, "Unexpected argument 'extra'"},
@@ -344,6 +345,7 @@ private slots:
         const std::tuple<const char *, QByteArray, QByteArray, QByteArray, int> rows[]
             = {{"a byte order mark is passed over", "\xEF\xBB\xBFred\n", "#ff0000\n", "", 0},
                 {"UTF-16 is refused", QByteArray("\xFF\xFEr\0e\0d\0\n\0", 10), "", "rusket: the input is UTF-16", 1},
+                {"an empty UTF-16 file", "\xFF\xFE", "", "rusket: the input is UTF-16", 1},
                 {"UTF-16 without a byte order mark", QByteArray("r\0e\0d\0", 6), "", "rusket: the input is UTF-16", 1},
                 {"a lone CR ends a line", "red\rlime\r\nblue", "#ff0000\n#00ff00\n#0000ff\n", "", 0},
                 {"a CR LF across two reads is one line end", carriageReturnAtBlockEnd, "\n#ff0000\n", "", 0},
