@@ -306,8 +306,9 @@ private slots:
             {"--nope", display, -1, ""}, {"-display :1", {}, -1, ""}, {"-platform offscreen", {}, -1, ""},
             {"--version", {}, 0, "Rusket 1.0.0\n"}, {"-v", display, 0, "Rusket 1.0.0\n"},
             {"--help", {}, 0, "Usage: rusket [options]\n"}, {"", {}, 1, "rusket: no display found."},
-            {"-style fusion -reverse -session s -visual 33 -nograb -dograb -testability -widgetcount", {}, 1,
-                "rusket: no display found."},
+            {"-widgetcount --style fusion -nograb -session s -dograb -visual 33 -testability -stylesheet=x -reverse "
+             "-name n",
+                {}, 1, "rusket: no display found."},
             {"--nope", {}, 2, "rusket: Unknown option 'nope'."}, {"--nope --help", {}, 2, "Unknown option 'nope'"},
             {"--convert red --fromat hex", display, 2, "Unknown option 'fromat'"},
             {"--convert red extra", {}, 2, "Unexpected argument 'extra'"},
@@ -349,7 +350,7 @@ private slots:
                 {"UTF-16 without a byte order mark", QByteArray("r\0e\0d\0", 6), "", "rusket: the input is UTF-16", 1},
                 {"a lone CR ends a line", "red\rlime\r\nblue", "#ff0000\n#00ff00\n#0000ff\n", "", 0},
                 {"a CR LF across two reads is one line end", carriageReturnAtBlockEnd, "\n#ff0000\n", "", 0},
-                {"a blank line stays blank", "red\n\n \t\nlime\n", "#ff0000\n\n\n#00ff00\n", "", 0},
+                {"a blank line stays blank", "\nred\n \t\nlime\n", "\n#ff0000\n\n#00ff00\n", "", 0},
                 {"a long line is quoted in part", longLine, "\n", "aaaaaaaaaa\u2026'\n", 1},
                 {"a NUL is shown, not cut", QByteArray("\0\n", 2), "\n", "line 1: '\\x00' is not a", 1}};
         for (const auto &[name, input, output, errors, status] : rows) {

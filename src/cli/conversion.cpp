@@ -102,14 +102,11 @@ public:
         return true;
     }
 
-    /// The last line, without its line end; false when the input is refused.
-    bool finish()
+    /// The last line, without its line end.
+    void finish()
     {
-        if (!started && !begin(true))
-            return false;
-        if (!pending.empty())
+        if ((started || begin(true)) && !pending.empty())
             convert(pending);
-        return true;
     }
 
 private:
@@ -200,8 +197,9 @@ int convertLines(std::FILE *in, std::FILE *out, std::FILE *errors, std::optional
                 .arg(QString::fromLocal8Bit(std::strerror(errno))));
         converter.status = 1;
     }
-    if (accepted && converter.finish())
-        std::fwrite(converter.written.data(), 1, converter.written.size(), out);
+    if (accepted)
+        converter.finish();
+    std::fwrite(converter.written.data(), 1, converter.written.size(), out);
     return flushed(out, errors) ? converter.status : 1;
 }
 
