@@ -346,7 +346,8 @@ private slots:
         const std::tuple<const char *, QByteArray, QByteArray, QByteArray, int> rows[]
             = {{"a byte order mark is passed over", "\xEF\xBB\xBFred\n", "#ff0000\n", "", 0},
                 {"UTF-16 is refused", QByteArray("\xFF\xFEr\0e\0d\0\n\0", 10), "", "rusket: the input is UTF-16", 1},
-                {"an empty UTF-16 file", "\xFF\xFE", "", "rusket: the input is UTF-16", 1},
+                {"an empty UTF-16 file", "\xFE\xFF", "", "rusket: the input is UTF-16", 1},
+                {"big-endian UTF-16 without a mark", QByteArray("\0r\0e\0d", 6), "", "rusket: the input is UTF-16", 1},
                 {"UTF-16 without a byte order mark", QByteArray("r\0e\0d\0", 6), "", "rusket: the input is UTF-16", 1},
                 {"a lone CR ends a line", "red\rlime\r\nblue", "#ff0000\n#00ff00\n#0000ff\n", "", 0},
                 {"a CR LF across two reads is one line end", carriageReturnAtBlockEnd, "\n#ff0000\n", "", 0},
