@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <thread>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -120,7 +121,7 @@ private slots:
                 "old.gpl, line 5: \"x\"~ | old.gpl, line 6: \"x\"~ | old.gpl, line 7: \"x\"~ | old.gpl, line 8: \"x\"~ "
                 "| "
                 "old.gpl, line 9: \"x\"~ | old.gpl, line 10: \"x\"~ | old.gpl, line 11: \"x\"~ | "
-                "old.gpl: 3 more lines could not be read"},
+                "old.gpl: further lines that could not be read: 3"},
             {"empty", "", refused},
             {"header not first", "Name: x\nGIMP Palette\n", refused},
             {"binary", QByteArray("\x89PNG\r\n\x1A\n\0\0\0", 11), refused},
@@ -485,6 +486,29 @@ private slots:
         QCOMPARE(letters(first.palette(id)->entries), QStringLiteral("y a:n x z"));
         QCOMPARE(
             letters(GplFormat::read(contentOf(folder.filePath(id)), id).palette->entries), QStringLiteral("y a:n x z"));
+    }
+
+    void concurrentWriters()
+    {
+        // Two copies saving at the same moments take turns on the folder's lock: all kept.
+        QTemporaryDir folder;
+        QString id;
+        QCOMPARE(PaletteStore(folder.path()).create(paletteOf("Shared", {}), &id), std::nullopt);
+        const auto addTwenty = [&](quint8 green) {
+            PaletteStore store(folder.path());
+            store.reload();
+            for (quint8 red = 0; red < 20; ++red) {
+                UserPalette palette = *store.palette(id);
+                palette.entries.append(PaletteEntry{{red, green, 0}, {}});
+                store.save(id, palette);
+            }
+        };
+        std::thread other(addTwenty, 1);
+        addTwenty(2);
+        other.join();
+        PaletteStore store(folder.path());
+        store.reload();
+        QCOMPARE(store.palette(id)->entries.size(), 40);
     }
 
     void interruptedWrites()

@@ -116,7 +116,7 @@ public:
         QList<LoadError> all = reported;
         if (unreported > 0)
             all.append({fileName, 0,
-                QCoreApplication::translate("Palettes", "%n more lines could not be read", nullptr, unreported)});
+                QCoreApplication::translate("Palettes", "further lines that could not be read: %1").arg(unreported)});
         return all;
     }
 

@@ -47,7 +47,7 @@ public:
     /// The ids: History first, then the palettes by name (case-insensitively), then by id.
     QStringList ids() const;
 
-    /// The palette with this id as it is now, or nullptr.
+    /// The palette with this id as it is now, or nullptr; valid until the store next changes.
     const UserPalette *palette(const QString &id) const;
 
     /// The id of the first palette (in ids() order) with exactly this name, or an empty text.
