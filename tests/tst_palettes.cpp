@@ -140,7 +140,7 @@ private slots:
     {
         // GIMP's own layout; anything a line cannot hold is cleaned, and what is cleaned reads back.
         UserPalette palette = paletteOf(QStringLiteral(" Web\ncolors "),
-            {{{255, 128, 0}, "  Brand orange\t500 "}, {{0, 10, 200}, ""}, {{7, 7, 7}, "# not a comment"}});
+            {{{255, 128, 0}, "  Brand orange\t500 "}, {{0, 10, 200}, ""}, {{7, 7, 7}, " # not a comment"}});
         palette.comments = QStringList{"# kept", "also kept"};
         palette.columns = 300;
         const QByteArray written = GplFormat::write(palette);

@@ -78,9 +78,9 @@ public:
             report(number,
                 QCoreApplication::translate("Palettes", "the line is longer than %1 characters").arg(longestLine));
         } else if (text.startsWith('#')) {
-            palette.comments.append(decoded(text));
+            palette.comments.append(cleanedText(decoded(text)));
         } else if (const std::optional<ColorLine> color = readColorLine(text)) {
-            palette.entries.append({color->color, decoded(color->name.trimmed())});
+            palette.entries.append({color->color, cleanedText(decoded(color->name))});
             inHeader = false;
         } else if (inHeader && (text.startsWith("Name:") || text.startsWith("Columns:"))) {
             readHeaderLine(text, number, palette);
@@ -90,14 +90,14 @@ public:
                     "\"%1\" is not a color: a color line starts with three whole numbers from 0 to 255 "
                     "(red, green, blue)")
                     .arg(quoted(text)));
-            palette.comments.append(QStringLiteral("# ") + decoded(text)); // saved again, the text stays
+            palette.comments.append(cleanedComment(decoded(text))); // saved again, the text stays
         }
     }
 
     void readHeaderLine(QByteArrayView text, int number, UserPalette &palette)
     {
         if (text.startsWith("Name:")) {
-            if (const QString name = decoded(text.sliced(5).trimmed()); !name.isEmpty())
+            if (const QString name = cleanedText(decoded(text.sliced(5))); !name.isEmpty())
                 palette.name = name;
             return;
         }

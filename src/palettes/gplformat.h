@@ -41,7 +41,8 @@ inline constexpr int reportedLines = 10; // further unreadable lines are counted
 /// Whether the data starts as a GIMP palette does (its first line is "GIMP Palette").
 bool isPalette(const QByteArray &data);
 
-/// Reads a palette; `fileName` names it in reports and, without a Name: line, names it.
+/// Reads a palette; `fileName` names it in reports and, without a Name: line, names it. What
+/// is read is clean: written and read again, it comes back exactly.
 GplReading read(const QByteArray &data, const QString &fileName);
 
 /// The palette as a .gpl file, in UTF-8 with line feeds.
