@@ -101,9 +101,9 @@ private slots:
             {"GIMP's own", "GIMP Palette\nName: Brand\nColumns: 4\n#\n255 128   0\tOrange\n  0   0   0\n",
                 "Brand [4] | #ff8000 Orange | #000000"},
             {"CR LF, tabs, blanks",
-                "GIMP Palette\r\nName:  Web colors \r\n# note\r\n12\t34  56   Dark  slate blue \r\n\r\n \t\r\n007 0 "
-                "255\r\n",
-                "Web colors [0] | #0c2238 Dark  slate blue | #0700ff"},
+                "GIMP Palette\r\nName:  Web colors \r\nColumns:12\r\n# note\r\n12\t34  56   Dark  slate blue \r\n"
+                "\r\n \t\r\n007 0 255\r\n",
+                "Web colors [12] | #0c2238 Dark  slate blue | #0700ff"},
             {"old format, named after the file", "GIMP Palette\n0 0 0 Black\n", "old [0] | #000000 Black"},
             {"UTF-8 with a mark",
                 "\xEF\xBB\xBFGIMP Palette\nName: Gr\xC3\xBCn\n1 2 3 Bl\xC3\xA5\xC3\xA6r \xE9\x9D\x92\n",
@@ -116,11 +116,13 @@ private slots:
                 "old.gpl, line 6: \"-1 0 0\"~ | old.gpl, line 7: \"12 34 56abc\"~ | old.gpl, line 9: \"Name: late\"~"},
             {"a line too long, then a colour", "GIMP Palette\n" + QByteArray(5000000, '1') + "\n1 2 3\n",
                 "old [0] | #010203 | old.gpl, line 2: the line is longer than 4096 characters"},
+            {"a line of the longest length", "GIMP Palette\n1 2 3 " + QByteArray(4090, 'n'),
+                "old [0] | #010203 " + QString(4090, u'n')},
             {"more bad lines than reported", "GIMP Palette\n" + QByteArray("x\n").repeated(13),
                 "old [0] | old.gpl, line 2: \"x\"~ | old.gpl, line 3: \"x\"~ | old.gpl, line 4: \"x\"~ | "
-                "old.gpl, line 5: \"x\"~ | old.gpl, line 6: \"x\"~ | old.gpl, line 7: \"x\"~ | old.gpl, line 8: \"x\"~ "
-                "| "
-                "old.gpl, line 9: \"x\"~ | old.gpl, line 10: \"x\"~ | old.gpl, line 11: \"x\"~ | "
+                "old.gpl, line 5: \"x\"~ | old.gpl, line 6: \"x\"~ | old.gpl, line 7: \"x\"~ | "
+                "old.gpl, line 8: \"x\"~ | old.gpl, line 9: \"x\"~ | old.gpl, line 10: \"x\"~ | old.gpl, line 11: "
+                "\"x\"~ | "
                 "old.gpl: further lines that could not be read: 3"},
             {"empty", "", refused},
             {"header not first", "Name: x\nGIMP Palette\n", refused},
@@ -373,13 +375,13 @@ private slots:
         QFETCH(CssFormat, format);
         QFETCH(QByteArray, published);
         QFETCH(double, precision);
-        const UserPalette pink = paletteOf("P", {{{255, 0, 255}, "Hot pink"}, {{0, 0, 0}, "$a.b"}});
+        const UserPalette pink = paletteOf("P", {{{255, 0, 255}, "Hot pink"}, {{255, 255, 0}, "$a.b\t\"q\""}});
         QJsonParseError error;
         const QJsonObject written
             = QJsonDocument::fromJson(PaletteExport::write(pink, PaletteForm::Tokens, format).toUtf8(), &error)
                   .object();
         QCOMPARE(error.error, QJsonParseError::NoError);
-        QCOMPARE(written.keys(), QStringList({"Hot pink", "a-b"}));
+        QCOMPARE(written.keys(), QStringList({"Hot pink", "a-b\t\"q\""}));
         QJsonObject token = written.value("Hot pink").toObject();
         QJsonObject value = token.value("$value").toObject();
         const QJsonObject expected = QJsonDocument::fromJson(published).object().value("Hot pink").toObject();
@@ -393,19 +395,23 @@ private slots:
         token.insert("$value", value);
         QCOMPARE(token, expected);
         QCOMPARE(PaletteExport::write(paletteOf("P", {}), PaletteForm::Tokens, format), "{\n}\n");
+        const QJsonDocument yellow
+            = QJsonDocument::fromJson(PaletteExport::write(pink, PaletteForm::Tokens, CssFormat::Hsl).toUtf8());
+        QCOMPARE(yellow["a-b\t\"q\""]["$value"]["components"].toArray(), QJsonArray({60, 100, 50}));
     }
 
     void imports_data()
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("read");
-        QTest::newRow("stylesheet") << QByteArray(":root {\n  --brand-500: #ff8000; /* main\n  --old: red; */\n"
-                                                  "  --space: 4px;\n  color: red;\n}\n.dark { --bg: oklch(1 0 0) "
-                                                  "!important }\n@media (x) { a:hover { --link: rgb(0 0 255) } }\n")
+        QTest::newRow("stylesheet") << QByteArray(
+            ":root {\n  --brand-500: #ff8000; /* main\n  --old: red; */\n"
+            "  --space: 4px;\n  color: red;\n}\n.dark { --bg:/* white */oklch(1 0 0) "
+            "!important }\n@media (x) { a:hover { --link: rgb(0 0 255) } }\n")
                                     << "x [0] | #ff8000 brand-500 | #ffffff bg | #0000ff link";
         QTest::newRow("lines") << QByteArray(
-            "#ff8000\r\nbrand: hsl(30 100% 50%)\n--accent: red; teal\n\nnot a colour\n")
-                               << "x [0] | #ff8000 | #ff8000 brand | #ff0000 accent | #008080 | x.txt, line 5: \"not a "
+            "/* the list;\n*/#ff8000\r\nbrand: hsl(30 100% 50%)\n--accent: red; teal\n\nnot a colour\n")
+                               << "x [0] | #ff8000 | #ff8000 brand | #ff0000 accent | #008080 | x.txt, line 6: \"not a "
                                   "colour\" is not a color: unknown colour name 'not'";
         QTest::newRow("gpl") << QByteArray("GIMP Palette\n1 2 3 a\n") << "x [0] | #010203 a";
         QTest::newRow("no colour") << QByteArray("a { color: red }") << "x.txt: holds no color that could be read";
@@ -446,6 +452,14 @@ private slots:
         file.close();
         QCOMPARE(store.save(id, *store.palette(id)), std::nullopt);
         QCOMPARE(QFileInfo(path).lastModified(), old);
+        put(path, contentOf(path) + "100   0   0\n"); // the same colour added here and elsewhere
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(old, QFileDevice::FileModificationTime));
+        file.close();
+        changed = *store.palette(id);
+        changed.entries += lettered("d");
+        QCOMPARE(store.save(id, changed), std::nullopt);
+        QCOMPARE(QFileInfo(path).lastModified(), old);
+        QCOMPARE(letters(store.palette(id)->entries), QStringLiteral("a c b:x d"));
 
         QCOMPARE(store.create(paletteOf("Web Brand", {}), &id).value_or(LoadError{}).text(),
             "\"Web Brand\": another palette already has this name");
@@ -456,6 +470,12 @@ private slots:
         QCOMPARE(store.ids(), QStringList({"history.gpl", "alpha.gpl", "web-brand.gpl"}));
         QCOMPARE(store.remove(id), std::nullopt);
         QVERIFY(!QFileInfo::exists(folder.filePath("palettes/alpha.gpl")));
+        QVERIFY(
+            QFile::remove(store.folder() + "/history.gpl") && QDir(store.folder()).mkpath("history.gpl/in the way"));
+        QVERIFY(store.remove(PaletteStore::historyId)
+                    .value_or(LoadError{})
+                    .text()
+                    .startsWith("history.gpl: cannot be deleted ("));
         QCOMPARE(store.idOf("Web Brand"), QStringLiteral("web-brand.gpl"));
         QCOMPARE(store.unusedName("Web Brand"), QStringLiteral("Web Brand 2"));
     }
@@ -578,6 +598,11 @@ private slots:
             "fine.gpl: is not a GIMP palette: its first line is not \"GIMP Palette\"");
         QCOMPARE(contentOf(folder.filePath("fine.gpl")), "not a palette any more");
         QCOMPARE(letters(store.palette("fine.gpl")->entries), QStringLiteral("a")); // kept here
+        store.reload();
+        put(folder.filePath("fine.gpl"), "GIMP Palette\n");
+        store.reload();
+        put(folder.filePath("fine.gpl"), "broken once more");
+        QCOMPARE(store.reload().problems.size(), 1); // reported again, as it was a palette between
     }
 
     void vanishedFiles()

@@ -134,7 +134,6 @@ void PaletteStore::forgetVanished(const QStringList &present, Reload &reload)
             continue;
         }
         it->onDisk = false;
-        it->disk.clear();
         reload.changed = true;
         if (it->current != it->known) {
             ++it;
@@ -231,9 +230,8 @@ std::optional<LoadError> PaletteStore::save(const QString &id, const UserPalette
                 return reading.problems.constFirst(); // never written over
             takeTheirs(palette, id, *reading.palette, disk);
         }
-    } else if (palette.onDisk) { // deleted elsewhere: this change brings it back
-        palette.onDisk = false;
-        palette.disk.clear();
+    } else {
+        palette.onDisk = false; // deleted elsewhere: this change brings it back
     }
 
     const QByteArray bytes = GplFormat::write(palette.current);
