@@ -28,18 +28,6 @@ QString colorText(Rgb color, CssFormat format)
     return text.isEmpty() ? CssFormats::write(color, CssFormat::Hex) : text;
 }
 
-// What each colour is called: its own name, or the palette's name and its place.
-QStringList givenNames(const UserPalette &palette)
-{
-    QStringList names;
-    const QString prefix = palette.name.isEmpty() ? QStringLiteral("color") : palette.name;
-    for (qsizetype i = 0; i < palette.entries.size(); ++i) {
-        const QString &name = palette.entries.at(i).name;
-        names.append(name.isEmpty() ? prefix + u' ' + QString::number(i + 1) : name);
-    }
-    return names;
-}
-
 QString cssIdentifier(const QString &name)
 {
     QString identifier;
@@ -66,16 +54,15 @@ QString tokenName(const QString &name)
     return token;
 }
 
-// The names made by `make`, each made unique by "<separator>2", "<separator>3", ...; a name
-// that comes out empty takes the one made of the palette's name and its place.
+// The colours' names made by `make`, each made unique by "<separator>2", "<separator>3", ...;
+// a colour without a name (or one `make` leaves nothing of) takes the palette's name and its place.
 QStringList uniqueNames(const UserPalette &palette, QString (*make)(const QString &), QChar separator)
 {
-    const QStringList given = givenNames(palette);
     const QString prefix = palette.name.isEmpty() ? QStringLiteral("color") : palette.name;
     QStringList names;
     QSet<QString> taken;
-    for (qsizetype i = 0; i < given.size(); ++i) {
-        QString name = make(given.at(i));
+    for (qsizetype i = 0; i < palette.entries.size(); ++i) {
+        QString name = make(palette.entries.at(i).name);
         if (name.isEmpty())
             name = make(prefix + u' ' + QString::number(i + 1));
         if (name.isEmpty())
