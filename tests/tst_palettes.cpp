@@ -110,10 +110,12 @@ private slots:
                 "Grün [0] | #010203 Blåær 青"},
             {"Latin-1 from an old program", "GIMP Palette\nName: Gr\xFCn\n1 2 3 Bl\xE5\n", "Grün [0] | #010203 Blå"},
             {"lines that are no colour",
-                "GIMP Palette\nColumns: many\n1 2\n256 0 0 x\n1,2,3\n-1 0 0\n12 34 56abc\n1 2 3 ok\nName: late\n",
+                "GIMP Palette\nColumns: many\n1 2\n256 0 0 x\n1,2,3\n-1 0 0\n12 34 "
+                "56abcdefghijklmnopqrstuvwxyz0123456789\n1 2 3 ok\nName: late\n",
                 "old [0] | #010203 ok | old.gpl, line 2: \"Columns: many\" is not a column count from 0 to 255 | "
                 "old.gpl, line 3: \"1 2\"~ | old.gpl, line 4: \"256 0 0 x\"~ | old.gpl, line 5: \"1,2,3\"~ | "
-                "old.gpl, line 6: \"-1 0 0\"~ | old.gpl, line 7: \"12 34 56abc\"~ | old.gpl, line 9: \"Name: late\"~"},
+                "old.gpl, line 6: \"-1 0 0\"~ | old.gpl, line 7: \"12 34 56abcdefghijklmnopqrstuvwxyz012345\"~ | "
+                "old.gpl, line 9: \"Name: late\"~"},
             {"a line too long, then a colour", "GIMP Palette\n" + QByteArray(5000000, '1') + "\n1 2 3\n",
                 "old [0] | #010203 | old.gpl, line 2: the line is longer than 4096 characters"},
             {"a line of the longest length", "GIMP Palette\n1 2 3 " + QByteArray(4090, 'n'),
@@ -622,6 +624,14 @@ private slots:
         QVERIFY(store.palette(PaletteStore::historyId)->entries.isEmpty());
         QCOMPARE(store.save(PaletteStore::historyId, history), std::nullopt); // written again
         QCOMPARE(GplFormat::read(contentOf(folder.filePath("history.gpl")), {}).palette, history);
+
+        // Changed elsewhere, History keeps each colour once; another palette keeps its repeats.
+        QCOMPARE(store.create(paletteOf("Twice", {}), &id), std::nullopt);
+        for (const QString &file : {id, QStringLiteral("history.gpl")})
+            put(folder.filePath(file), "GIMP Palette\n97 0 0\n97 0 0\n98 0 0\n");
+        store.reload();
+        QCOMPARE(letters(store.palette(id)->entries), QStringLiteral("a a b"));
+        QCOMPARE(letters(store.palette(PaletteStore::historyId)->entries), QStringLiteral("a b"));
     }
 
     void defaultFolder()

@@ -64,7 +64,8 @@ public:
     /// Writes a new palette under a file name of its own; `id` receives it.
     std::optional<LoadError> create(const UserPalette &palette, QString *id = nullptr);
 
-    /// Deletes the palette's file; History is emptied instead, so that it goes on recording.
+    /// Deletes the palette's file and forgets the palette; for History, the file goes and
+    /// History stays, empty, to go on recording. (An undo creates the palette again.)
     std::optional<LoadError> remove(const QString &id);
 
 private:
