@@ -575,6 +575,69 @@ Vom Bildschirm aufnehmen: Rechtsklick oder Strg+Umschalt+P</translation>
     </message>
 </context>
 <context>
+    <name>Palettes</name>
+    <message>
+        <source>the line is longer than %1 characters</source>
+        <translation>die Zeile ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a color: a color line starts with three whole numbers from 0 to 255 (red, green, blue)</source>
+        <translation>„%1“ ist keine Farbe: eine Farbzeile beginnt mit drei ganzen Zahlen von 0 bis 255 (Rot, Grün, Blau)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a column count from 0 to 255</source>
+        <translation>„%1“ ist keine Spaltenzahl von 0 bis 255</translation>
+    </message>
+    <message>
+        <source>further lines that could not be read: %1</source>
+        <translation>weitere Zeilen, die nicht gelesen werden konnten: %1</translation>
+    </message>
+    <message>
+        <source>is not a GIMP palette: its first line is not &quot;GIMP Palette&quot;</source>
+        <translation>ist keine GIMP-Palette: ihre erste Zeile ist nicht „GIMP Palette“</translation>
+    </message>
+    <message>
+        <source>is larger than %1 MB, too large for a palette</source>
+        <translation>ist größer als %1 MB, zu groß für eine Palette</translation>
+    </message>
+    <message>
+        <source>is not a file that can be read: a folder, a device or a pipe</source>
+        <translation>ist keine lesbare Datei: ein Ordner, ein Gerät oder eine Pipe</translation>
+    </message>
+    <message>
+        <source>cannot be saved (%1)</source>
+        <translation>kann nicht gespeichert werden (%1)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a color: %2</source>
+        <translation>„%1“ ist keine Farbe: %2</translation>
+    </message>
+    <message>
+        <source>holds no color that could be read</source>
+        <translation>enthält keine lesbare Farbe</translation>
+    </message>
+    <message>
+        <source>is neither a GIMP palette nor a text with CSS colors</source>
+        <translation>ist weder eine GIMP-Palette noch ein Text mit CSS-Farben</translation>
+    </message>
+    <message>
+        <source>a palette needs a name</source>
+        <translation>eine Palette braucht einen Namen</translation>
+    </message>
+    <message>
+        <source>another palette already has this name</source>
+        <translation>eine andere Palette hat schon diesen Namen</translation>
+    </message>
+    <message>
+        <source>there is no such palette</source>
+        <translation>diese Palette gibt es nicht</translation>
+    </message>
+    <message>
+        <source>cannot be deleted (%1)</source>
+        <translation>kann nicht gelöscht werden (%1)</translation>
+    </message>
+</context>
+<context>
     <name>PortalColorPicker</name>
     <message>
         <source>Pick from Screen failed: the desktop portal left the session bus before it answered.</source>
