@@ -32,6 +32,8 @@ int answerWithoutWindow(int &argc, char *argv[], const QStringList &arguments, c
     const CommandLineReply reply = replyBeforeWindowSystem(arguments, environment).value();
     if (reply.convertStandardInput)
         return Conversion::convertLines(stdin, stdout, stderr, reply.format);
+    if (reply.deferred)
+        return print(reply.deferred());
     return print(reply);
 }
 
@@ -39,6 +41,7 @@ int answerWithoutWindow(int &argc, char *argv[], const QStringList &arguments, c
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("Rusket")); // names the user's folders
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
@@ -53,7 +56,6 @@ int main(int argc, char *argv[])
     if (const std::optional<CommandLineReply> reply = replyToCommandLine(QApplication::arguments())) {
         return print(*reply);
     }
-    QApplication::setApplicationName(QStringLiteral("Rusket"));
     QApplication::setApplicationVersion(QStringLiteral(RUSKET_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(RUSKET_APP_ID));
 

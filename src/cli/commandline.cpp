@@ -3,11 +3,14 @@
 #include "cli/commandline.h"
 
 #include "cli/conversion.h"
+#include "cli/palettecommands.h"
 #include "css/csscolorreader.h"
+#include "palettes/palettestore.h"
 #include "rusketversion.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <array>
 #include <string_view>
 
 namespace {
@@ -23,11 +26,22 @@ const char helpText[] = QT_TRANSLATE_NOOP("CommandLine",
     "  --convert TEXT        Print the CSS color TEXT in every format, one a line, and exit;\n"
     "                        with -, convert one color a line from standard input.\n"
     "  --format NAME         With --convert, print only this format: hex, rgb, hsl, hwb,\n"
-    "                        lab, lch, oklab, oklch, display-p3 or name.\n"
+    "                        lab, lch, oklab, oklch, display-p3 or name; with\n"
+    "                        --export-palette, write each color so (hex without it).\n"
+    "  --list-palettes       Print the name of every palette, one a line, History first.\n"
+    "  --export-palette NAME Print the palette NAME in the form --as gives.\n"
+    "  --as FORM             With --export-palette: css (custom properties), tailwind\n"
+    "                        (a Tailwind theme), tokens (design tokens), gpl (a GIMP\n"
+    "                        palette) or lines (one color a line).\n"
+    "  --import-palette FILE Keep the colors of FILE, a GIMP palette or a text or\n"
+    "                        stylesheet with CSS colors, as a new palette.\n"
+    "  --name NAME           With --import-palette, name the new palette NAME.\n"
     "\n"
     "Examples:\n"
     "  rusket --convert '#ff8000' --format oklch\n"
     "  rusket --convert - --format hex < colors.txt\n"
+    "  rusket --import-palette brand.css --name Brand\n"
+    "  rusket --export-palette Brand --as tailwind --format oklch > theme.css\n"
     "\n"
     "Qt's own window options, such as -style or -geometry, are passed on to Qt.\n");
 
@@ -107,27 +121,42 @@ struct OwnOptions
     QCommandLineOption color{QStringLiteral("color"), {}, QStringLiteral("TEXT")};
     QCommandLineOption convert{QStringLiteral("convert"), {}, QStringLiteral("TEXT")};
     QCommandLineOption format{QStringLiteral("format"), {}, QStringLiteral("NAME")};
+    QCommandLineOption listPalettes{QStringLiteral("list-palettes")};
+    QCommandLineOption exportPalette{QStringLiteral("export-palette"), {}, QStringLiteral("NAME")};
+    QCommandLineOption as{QStringLiteral("as"), {}, QStringLiteral("FORM")};
+    QCommandLineOption importPalette{QStringLiteral("import-palette"), {}, QStringLiteral("FILE")};
+    QCommandLineOption name{QStringLiteral("name"), {}, QStringLiteral("NAME")}; // Qt's own without a command
+
+    // The commands that answer without a window, and what may go beside each.
+    struct Command
+    {
+        const QCommandLineOption *option;
+        std::array<const QCommandLineOption *, 2> companions; // nullptr: none more
+    };
+    const Command commands[6] = {{&help, {}}, {&version, {}}, {&convert, {&format, nullptr}}, {&listPalettes, {}},
+        {&exportPalette, {&as, &format}}, {&importPalette, {&name, nullptr}}};
 
     explicit OwnOptions(QCommandLineParser &parser)
     {
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({help, version, color, convert, format});
+        parser.addOptions(
+            {help, version, color, convert, format, listPalettes, exportPalette, as, importPalette, name});
     }
 
-    // --help, --version or --convert: a command that answers without a window.
-    const QCommandLineOption *windowlessCommand(const QCommandLineParser &parser) const
+    const Command *windowlessCommand(const QCommandLineParser &parser) const
     {
-        for (const QCommandLineOption *command : {&help, &version, &convert}) {
-            if (parser.isSet(*command))
-                return command;
+        for (const Command &command : commands) {
+            if (parser.isSet(*command.option))
+                return &command;
         }
         return nullptr;
     }
 
-    const QCommandLineOption *named(const QString &name) const
+    const QCommandLineOption *named(const QString &optionName) const
     {
-        for (const QCommandLineOption *option : {&help, &version, &color, &convert, &format}) {
-            if (option->names().contains(name))
+        for (const QCommandLineOption *option :
+            {&help, &version, &color, &convert, &format, &listPalettes, &exportPalette, &as, &importPalette, &name}) {
+            if (option->names().contains(optionName))
                 return option;
         }
         return nullptr;
@@ -140,14 +169,14 @@ struct OwnOptions
     std::optional<CommandLineReply> parseError(const QCommandLineParser &parser) const
     {
         const QStringList unknown = parser.unknownOptionNames();
-        const QCommandLineOption *command = windowlessCommand(parser);
+        const Command *command = windowlessCommand(parser);
         if (command && !unknown.isEmpty() && qtOptionNamed(unknown.first()))
             return usageError(QCoreApplication::translate("CommandLine", "%1 does not go with %2.")
-                                  .arg(QStringLiteral("-") + unknown.first(), longName(*command)));
+                                  .arg(QStringLiteral("-") + unknown.first(), longName(*command->option)));
         return usageError(parser.errorText());
     }
 
-    // Each option once; beside --help, --version or --convert nothing but --convert's --format.
+    // Each option once; beside a command without a window nothing but what goes with it.
     std::optional<CommandLineReply> refusedCombination(const QCommandLineParser &parser) const
     {
         QList<const QCommandLineOption *> given;
@@ -158,16 +187,16 @@ struct OwnOptions
                     QCoreApplication::translate("CommandLine", "%1 is given more than once.").arg(longName(*option)));
             given.append(option);
         }
-        const QCommandLineOption *command = windowlessCommand(parser);
+        const Command *command = windowlessCommand(parser);
         for (const QCommandLineOption *option : given) {
-            if (command && option != command && !(command == &convert && option == &format))
+            if (command && option != command->option && !std::ranges::count(command->companions, option))
                 return usageError(QCoreApplication::translate("CommandLine", "%1 does not go with %2.")
-                                      .arg(longName(*option), longName(*command)));
+                                      .arg(longName(*option), longName(*command->option)));
         }
         return std::nullopt;
     }
 
-    // The commands that need no window: --help, --version, --convert and a refused --color.
+    // The commands that need no window, and a refused --color.
     std::optional<CommandLineReply> replyWithoutWindow(const QCommandLineParser &parser) const
     {
         if (parser.isSet(help))
@@ -180,16 +209,50 @@ struct OwnOptions
             if (!chosen)
                 return usageError(
                     QCoreApplication::translate("CommandLine", "unknown format '%1'.").arg(parser.value(format)));
-            if (!parser.isSet(convert))
-                return usageError(QCoreApplication::translate("CommandLine", "--format goes with --convert."));
+            if (!parser.isSet(convert) && !parser.isSet(exportPalette))
+                return usageError(
+                    QCoreApplication::translate("CommandLine", "--format goes with --convert or --export-palette."));
         }
         if (parser.isSet(convert))
             return converted(parser.value(convert), chosen);
+        if (std::optional<CommandLineReply> reply = paletteReply(parser, chosen))
+            return reply;
         if (parser.isSet(color)) {
             const CssReading reading = readCssColor(parser.value(color));
             if (!reading.ok)
                 return refused(2, QT_TRANSLATE_NOOP("CommandLine", "rusket: --color: %1\n"), reading.reason);
         }
+        return std::nullopt;
+    }
+
+    // The palette commands read and write the user's palettes once, when the answer is given.
+    std::optional<CommandLineReply> paletteReply(
+        const QCommandLineParser &parser, std::optional<CssFormat> format) const
+    {
+        const auto deferred = [](std::function<CommandLineReply(PaletteStore &)> work) {
+            CommandLineReply reply;
+            reply.deferred = [work] {
+                PaletteStore store(PaletteStore::defaultFolder());
+                return work(store);
+            };
+            return reply;
+        };
+        if (parser.isSet(as) && !parser.isSet(exportPalette))
+            return usageError(QCoreApplication::translate("CommandLine", "--as goes with --export-palette."));
+        if (parser.isSet(listPalettes))
+            return deferred(&PaletteCommands::list);
+        if (parser.isSet(exportPalette)) {
+            const std::optional<PaletteForm> form = PaletteExport::named(parser.value(as));
+            if (!form)
+                return usageError(QCoreApplication::translate(
+                    "CommandLine", "--export-palette needs --as css, tailwind, tokens, gpl or lines."));
+            return deferred([name = parser.value(exportPalette), form, format](PaletteStore &store) {
+                return PaletteCommands::exportPalette(store, name, *form, format.value_or(CssFormat::Hex));
+            });
+        }
+        if (parser.isSet(importPalette))
+            return deferred([path = parser.value(importPalette), name = parser.value(name)](
+                                PaletteStore &store) { return PaletteCommands::importPalette(store, path, name); });
         return std::nullopt;
     }
 

@@ -7,6 +7,7 @@
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 // What the program answers on its command line without opening a window.
@@ -17,6 +18,7 @@ struct CommandLineReply
     QString standardError;
     bool convertStandardInput = false; // then the colors come one a line, in this format
     std::optional<CssFormat> format;
+    std::function<CommandLineReply()> deferred; // work done once, when the answer is given
 
     static CommandLineReply output(const QString &text)
     {
