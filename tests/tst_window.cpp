@@ -1119,8 +1119,14 @@ private slots:
                                                         Qt::NoButton, std::optional(Rgb{21, 14, 255})},
                  {{Qt::Key_Down | Qt::ShiftModifier, Qt::Key_Left, Qt::Key_Space}, Qt::NoButton, Rgb{19, 24, 255}},
                  {{Qt::Key_Up, Qt::Key_Return}, Qt::NoButton, Rgb{20, 13, 0}}, {{}, Qt::LeftButton, Rgb{22, 14, 0}},
-                 {QList<QKeyCombination>(9, Qt::Key_Down | Qt::ShiftModifier) << Qt::Key_Return, Qt::NoButton,
-                     Rgb{20, 99, 0}}, // held at the bottom edge
+                 {QList<QKeyCombination>(9, Qt::Key_Down | Qt::ShiftModifier)
+                             + QList<QKeyCombination>(3, Qt::Key_Left | Qt::ShiftModifier)
+                         << Qt::Key_Return,
+                     Qt::NoButton, Rgb{0, 99, 0}}, // held in the bottom left corner
+                 {QList<QKeyCombination>(2, Qt::Key_Up | Qt::ShiftModifier)
+                             + QList<QKeyCombination>(18, Qt::Key_Right | Qt::ShiftModifier)
+                         << Qt::Key_Return,
+                     Qt::NoButton, Rgb{199, 0, 255}}, // and in the top right one
                  {{}, Qt::RightButton, std::nullopt}}) {
             QPointer<ScreenGrabPicker> picker = overlay();
             connect(picker, &ScreenGrabPicker::picked, this, [&](Rgb color) { taken = color; });

@@ -66,8 +66,10 @@ QString SamplePageDragDrop::foreignText(const QWidget *target, const QMimeData *
     if (!data || !takingText.contains(target))
         return {};
     // A colour that is not valid is none: the drag counts by its text alone, if it has any.
-    if (const QColor color = qvariant_cast<QColor>(data->colorData()); data->hasColor() && color.isValid())
-        return color.name();
+    if (data->hasColor()) {
+        if (const QColor color = qvariant_cast<QColor>(data->colorData()); color.isValid())
+            return color.name();
+    }
     return data->hasText() ? data->text() : QString();
 }
 
