@@ -1105,8 +1105,8 @@ private slots:
     void overlayTakesThePointersPixel()
     {
         // Over a screen read as stripes one pixel wide: the mouse names its pixel, the arrow keys
-        // move by one (ten with Shift), Return and a left click take the pixel, a right click
-        // cancels. Scaled screens, where only the X server names every device pixel, are picked
+        // move by one (ten with Shift), Return and a left click take the pixel, Escape and a right
+        // click cancel. Scaled screens, where only the X server names every device pixel, are picked
         // from in the desktop test.
         QImage stripes(200, 100, QImage::Format_RGB32);
         for (int x = 0; x < stripes.width(); ++x)
@@ -1127,7 +1127,7 @@ private slots:
                              + QList<QKeyCombination>(18, Qt::Key_Right | Qt::ShiftModifier)
                          << Qt::Key_Return,
                      Qt::NoButton, Rgb{199, 0, 255}}, // and in the top right one
-                 {{}, Qt::RightButton, std::nullopt}}) {
+                 {{Qt::Key_Escape}, Qt::NoButton, std::nullopt}, {{}, Qt::RightButton, std::nullopt}}) {
             QPointer<ScreenGrabPicker> picker = overlay();
             connect(picker, &ScreenGrabPicker::picked, this, [&](Rgb color) { taken = color; });
             connect(picker, &ScreenGrabPicker::cancelled, this, [&] { cancelled = true; });

@@ -96,6 +96,9 @@ crosshair() {
     done
     echo "${found[*]}"
 }
+# The colour on the clipboard as other programs take it (application/x-color): red, green, blue
+# and alpha, 16 bits each, in hexadecimal.
+clipboard_color() { xclip -o -selection clipboard -t application/x-color | od -An -tx2 | xargs; }
 without_names() {
     mkdir -p "$WORK/program"
     cp "$RUSKET" "$(dirname "$RUSKET")"/*.pal "$WORK/program/"
@@ -130,6 +133,7 @@ CASES=(
     "scale 1.5: and an even one           | pick_at 812 522                                           | byteShow  | rgb(44,10,50)"
     "scale 1.5: the crosshair on its pixel | xdotool key ctrl+shift+p sleep 1 mousemove 812 522 sleep 0.3; output=\$(crosshair); xdotool key Escape | output | 812 522"
     "scale 1.5: the keys go on from the pointer | click byteShow; xdotool mousemove 812 522 key ctrl+shift+p sleep 1 key Right Down Return sleep 0.5 | byteShow | rgb(45,11,50)"
+    "Ctrl+C on the swatch: the color itself too | click hexShow; xdotool key Tab Tab Tab Tab ctrl+c sleep 0.5; output=\$(clipboard_color) | output | 2d2d 0b0b 3232 ffff"
 )
 
 for row in "${CASES[@]}"; do
