@@ -3,7 +3,7 @@
 # Two entry points: `make run` builds and starts Rusket, `make test` builds and runs every
 # test. Both install the Debian packages they miss first.
 
-PACKAGES := cmake make g++ qt6-base-dev libgl-dev xvfb xauth xdotool xclip x11-utils clang libclang-rt-dev fonts-dejavu-core \
+PACKAGES := cmake make g++ qt6-base-dev libxcb1-dev libgl-dev xvfb xauth xdotool xclip x11-utils clang libclang-rt-dev fonts-dejavu-core \
 	dpkg-dev desktop-file-utils appstream man-db dbus-daemon reuse lintian qt6-tools-dev qt6-l10n-tools \
 	qt6-translations-l10n locales
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

@@ -32,9 +32,17 @@ public:
     {
         return dialogAnswers.isEmpty() ? ColorDialogResult{} : dialogAnswers.takeFirst();
     }
-    bool setClipboardText(const QString &text) override
+    bool setClipboardText(const QString &text) override { return writeClipboard(text, QColor()); }
+    bool setClipboardColor(const QString &text, Rgb color) override
     {
-        clipboard = clipboardFails ? clipboard : text;
+        return writeClipboard(text, QColor(color.red, color.green, color.blue));
+    }
+    bool writeClipboard(const QString &text, const QColor &color)
+    {
+        if (!clipboardFails) {
+            clipboard = text;
+            clipboardColor = color;
+        }
         return !clipboardFails;
     }
     QString clipboardText() const override { return clipboard; }
@@ -65,6 +73,7 @@ public:
     int beeps = 0;
     QList<ColorDialogResult> dialogAnswers; // answered front first; none left means cancel
     QString clipboard = QStringLiteral("held by another program");
+    QColor clipboardColor; // the color put beside the text; invalid when only text was
     bool clipboardFails = false;
     QString folder = QStringLiteral(RUSKET_DATA_DIR);
     QList<QWidget *> dragSources;

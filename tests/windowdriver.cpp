@@ -44,7 +44,12 @@ void WindowDriver::drag(QWidget *source, QWidget *target)
     const QPoint onTarget = target->childAt(centre) ? QPoint(target->width() - 3, target->height() - 3) : centre;
     toolkit.dropWindow = window.get();
     toolkit.dropAt = target->mapTo(window.get(), onTarget);
-    QTest::mousePress(source, Qt::LeftButton, Qt::NoModifier, source->rect().center());
+    // A drag starts once the pointer has moved the drag distance with the button held.
+    const QPoint from(2, source->height() / 2);
+    const QPoint moved = from + QPoint(QApplication::startDragDistance(), 0);
+    QTest::mousePress(source, Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(source, moved);
+    QTest::mouseRelease(source, Qt::LeftButton, Qt::NoModifier, moved);
     toolkit.dropWindow = nullptr;
 }
 

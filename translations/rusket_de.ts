@@ -225,24 +225,8 @@ Qts eigene Fensteroptionen wie -style oder -geometry werden an Qt weitergegeben.
         <translation>Blau, hexadezimal</translation>
     </message>
     <message>
-        <source>HTML colour attribute text</source>
-        <translation>Text für ein HTML-Farbattribut</translation>
-    </message>
-    <message>
         <source>Select and copy it behind an HTML attribute name</source>
         <translation>Auswählen und hinter den Namen eines HTML-Attributs kopieren</translation>
-    </message>
-    <message>
-        <source>Colour name</source>
-        <translation>Farbname</translation>
-    </message>
-    <message>
-        <source>Type a CSS colour name, then leave the field</source>
-        <translation>Einen CSS-Farbnamen tippen, dann das Feld verlassen</translation>
-    </message>
-    <message>
-        <source>Further names of the colour</source>
-        <translation>Weitere Namen der Farbe</translation>
     </message>
     <message>
         <source>Sample page background</source>
@@ -261,10 +245,6 @@ Qts eigene Fensteroptionen wie -style oder -geometry werden an Qt weitergegeben.
         <translation>Besuchter Beispiel-Link</translation>
     </message>
     <message>
-        <source>Colour swatch: drag onto the sample page</source>
-        <translation>Farbfeld: auf die Beispielseite ziehen</translation>
-    </message>
-    <message>
         <source>Red slider</source>
         <translation>Rot-Regler</translation>
     </message>
@@ -281,11 +261,31 @@ Qts eigene Fensteroptionen wie -style oder -geometry werden an Qt weitergegeben.
         <translation>Gedrückt bewegen sich die drei Regler gemeinsam</translation>
     </message>
     <message>
-        <source>Pressed when the colour is one of the 216 web-safe colours; press it to move to the nearest of them</source>
+        <source>HTML color attribute text</source>
+        <translation>Text für ein HTML-Farbattribut</translation>
+    </message>
+    <message>
+        <source>Color name</source>
+        <translation>Farbname</translation>
+    </message>
+    <message>
+        <source>Type a CSS color name, then leave the field</source>
+        <translation>Einen CSS-Farbnamen tippen, dann das Feld verlassen</translation>
+    </message>
+    <message>
+        <source>Further names of the color</source>
+        <translation>Weitere Namen der Farbe</translation>
+    </message>
+    <message>
+        <source>Color swatch: drag onto the sample page</source>
+        <translation>Farbfeld: auf die Beispielseite ziehen</translation>
+    </message>
+    <message>
+        <source>Pressed when the color is one of the 216 web-safe colors; press it to move to the nearest of them</source>
         <translation>Gedrückt, wenn die Farbe eine der 216 websicheren Farben ist; drücken, um zur nächsten von ihnen zu wechseln</translation>
     </message>
     <message>
-        <source>Pressed when the colour is one of the 16 basic colours; press it to move to the nearest of them</source>
+        <source>Pressed when the color is one of the 16 basic colors; press it to move to the nearest of them</source>
         <translation>Gedrückt, wenn die Farbe eine der 16 Grundfarben ist; drücken, um zur nächsten von ihnen zu wechseln</translation>
     </message>
 </context>
@@ -570,7 +570,7 @@ Vom Bildschirm aufnehmen: Rechtsklick oder Strg+Umschalt+P</translation>
 %2</translation>
     </message>
     <message>
-        <source>This is no colour: %1.</source>
+        <source>This is no color: %1.</source>
         <translation>Das ist keine Farbe: %1.</translation>
     </message>
 </context>
@@ -652,14 +652,14 @@ Vom Bildschirm aufnehmen: Rechtsklick oder Strg+Umschalt+P</translation>
         <translation>Aufnehmen vom Bildschirm fehlgeschlagen: das Desktop-Portal hat die Anfrage beendet (Antwort %1).</translation>
     </message>
     <message>
-        <source>Pick from Screen failed: the desktop portal gave no colour.</source>
+        <source>Pick from Screen failed: the desktop portal gave no color.</source>
         <translation>Aufnehmen vom Bildschirm fehlgeschlagen: das Desktop-Portal hat keine Farbe geliefert.</translation>
     </message>
 </context>
 <context>
     <name>QtToolkit</name>
     <message>
-        <source>The dialog returned no valid colour.</source>
+        <source>The dialog returned no valid color.</source>
         <translation>Der Dialog hat keine gültige Farbe geliefert.</translation>
     </message>
 </context>
@@ -732,10 +732,6 @@ Vom Bildschirm aufnehmen: Rechtsklick oder Strg+Umschalt+P</translation>
         <translation>Tritanopie (keine Blau-Zapfen)</translation>
     </message>
     <message>
-        <source>achromatopsia (no colour)</source>
-        <translation>Achromatopsie (keine Farbe)</translation>
-    </message>
-    <message>
         <source>Normal Vision</source>
         <translation>Normales Sehen</translation>
     </message>
@@ -750,10 +746,6 @@ Vom Bildschirm aufnehmen: Rechtsklick oder Strg+Umschalt+P</translation>
     <message>
         <source>Tritanopia (no blue cones)</source>
         <translation>Tritanopie (keine Blau-Zapfen)</translation>
-    </message>
-    <message>
-        <source>Achromatopsia (no colour)</source>
-        <translation>Achromatopsie (keine Farbe)</translation>
     </message>
     <message>
         <source>%1, as seen with %2</source>
@@ -771,16 +763,24 @@ Vom Bildschirm aufnehmen: Rechtsklick oder Strg+Umschalt+P</translation>
         <source>The clipboard could not be written. Please try again.</source>
         <translation>Die Zwischenablage konnte nicht beschrieben werden. Bitte versuchen Sie es noch einmal.</translation>
     </message>
+    <message>
+        <source>achromatopsia (no color)</source>
+        <translation>Achromatopsie (keine Farbe)</translation>
+    </message>
+    <message>
+        <source>Achromatopsia (no color)</source>
+        <translation>Achromatopsie (keine Farbe)</translation>
+    </message>
 </context>
 <context>
     <name>ScreenPick</name>
     <message>
-        <source>Pick from Screen is not available here: the desktop portal has no colour picker and there is no X11 screen to read.</source>
-        <translation>Aufnehmen vom Bildschirm ist hier nicht möglich: das Desktop-Portal hat keine Farbauswahl, und es gibt keinen X11-Bildschirm zum Lesen.</translation>
-    </message>
-    <message>
         <source>Pick from Screen is not available here: there is no desktop portal (org.freedesktop.portal.Desktop) and no X11 screen to read.</source>
         <translation>Aufnehmen vom Bildschirm ist hier nicht möglich: es gibt kein Desktop-Portal (org.freedesktop.portal.Desktop) und keinen X11-Bildschirm zum Lesen.</translation>
+    </message>
+    <message>
+        <source>Pick from Screen is not available here: the desktop portal has no color picker and there is no X11 screen to read.</source>
+        <translation>Aufnehmen vom Bildschirm ist hier nicht möglich: das Desktop-Portal hat keine Farbauswahl, und es gibt keinen X11-Bildschirm zum Lesen.</translation>
     </message>
 </context>
 <context>
@@ -792,6 +792,10 @@ Vom Bildschirm aufnehmen: Rechtsklick oder Strg+Umschalt+P</translation>
     <message>
         <source>Copy as</source>
         <translation>Kopieren als</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no text to read as a color.</source>
+        <translation>Die Zwischenablage enthält keinen Text, der sich als Farbe lesen ließe.</translation>
     </message>
 </context>
 <context>

@@ -93,7 +93,7 @@ void PortalColorPicker::handleResponse(uint response, const QVariantMap &results
         emit failed(tr("Pick from Screen failed: the desktop portal ended the request (response %1).").arg(response));
     } else if (!color.canConvert<QDBusArgument>()
         || color.value<QDBusArgument>().currentSignature() != QLatin1String("(ddd)")) {
-        emit failed(tr("Pick from Screen failed: the desktop portal gave no colour."));
+        emit failed(tr("Pick from Screen failed: the desktop portal gave no color."));
     } else {
         double red{}, green{}, blue{};
         const QDBusArgument fractions = color.value<QDBusArgument>();

@@ -2,17 +2,24 @@
 // SPDX-License-Identifier: MIT
 #include "picking/screengrabpicker.h"
 
+#include "picking/x11pointer.h"
+
 #include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
-#include <cmath>
+#include <QtMath>
 
 namespace {
 
 constexpr int magnifiedPixels = 11; // an odd number: the pixel under the pointer sits in the middle
 constexpr int magnification = 10;
+
+QPoint keptOn(const ScreenGrabPicker::ScreenReading &reading, QPoint pixel)
+{
+    return {qBound(0, pixel.x(), reading.pixels.width() - 1), qBound(0, pixel.y(), reading.pixels.height() - 1)};
+}
 
 } // namespace
 
@@ -36,8 +43,8 @@ ScreenGrabPicker *ScreenGrabPicker::showOver(const QList<ScreenReading> &screens
         desktop |= reading.geometry;
     auto *overlay = new ScreenGrabPicker(screens);
     overlay->setGeometry(desktop);
-    overlay->pointAt(QCursor::pos());
     overlay->show();
+    overlay->followPointer(QCursor::pos());
     overlay->activateWindow();
     overlay->grabKeyboard();
     overlay->grabMouse(Qt::CrossCursor);
@@ -54,38 +61,51 @@ ScreenGrabPicker::ScreenGrabPicker(const QList<ScreenReading> &screens)
     setCursor(Qt::CrossCursor);
 }
 
-QPoint ScreenGrabPicker::devicePixel(QPointF logical, qreal scale, QSize device)
+// Where the pointer is: at the device pixel the X server names, or, without one, at the logical
+// point that Qt reported.
+void ScreenGrabPicker::followPointer(QPointF reported)
 {
-    const int x = int(std::floor(logical.x() * scale + 0.5));
-    const int y = int(std::floor(logical.y() * scale + 0.5));
-    return {qBound(0, x, device.width() - 1), qBound(0, y, device.height() - 1)};
-}
-
-void ScreenGrabPicker::pointAt(QPointF global)
-{
+    if (const std::optional<QPoint> device = X11Pointer::position(winId()))
+        return pointAtDevicePixel(*device);
     for (int i = 0; i < screens.size(); ++i) {
-        if (QRectF(screens[i].geometry).contains(global))
+        if (QRectF(screens[i].geometry).contains(reported))
             screen = i;
     }
     const ScreenReading &on = screens[screen];
-    pointer = devicePixel(global - on.geometry.topLeft(), on.scale(), on.pixels.size());
+    pointer = keptOn(on, ((reported - on.geometry.topLeft()) * on.scale()).toPoint());
+    update();
+}
+
+void ScreenGrabPicker::pointAtDevicePixel(QPoint device)
+{
+    for (int i = 0; i < screens.size(); ++i) {
+        if (screens[i].devicePixels().contains(device))
+            screen = i;
+    }
+    const ScreenReading &on = screens[screen];
+    pointer = keptOn(on, device - on.devicePixels().topLeft());
     update();
 }
 
 void ScreenGrabPicker::moveByDevicePixels(QPoint step)
 {
     const ScreenReading &on = screens[screen];
-    pointer = devicePixel(pointer + step, 1, on.pixels.size());
-    // The system pointer follows as near as logical points reach; the device pixel stays ours.
-    warpedTo = (on.geometry.topLeft() + QPointF(pointer) / on.scale()).toPoint();
-    QCursor::setPos(warpedTo);
+    pointer = keptOn(on, pointer + step);
+    // The system pointer follows, to the device pixel itself where the X server moves it.
+    if (!X11Pointer::moveTo(winId(), on.devicePixels().topLeft() + pointer))
+        QCursor::setPos((on.geometry.topLeft() + QPointF(pointer) / on.scale()).toPoint());
     update();
 }
 
+QPointF ScreenGrabPicker::originOnOverlay(const ScreenReading &reading) const
+{
+    return mapFromGlobal(reading.geometry.topLeft());
+}
+
+// The middle of the pointer's device pixel, in the overlay's logical points.
 QPointF ScreenGrabPicker::pointerOnOverlay() const
 {
-    const ScreenReading &on = screens[screen];
-    return QPointF(mapFromGlobal(on.geometry.topLeft())) + QPointF(pointer) / on.scale();
+    return originOnOverlay(screens[screen]) + (QPointF(pointer) + QPointF(0.5, 0.5)) / devicePixelRatioF();
 }
 
 QColor ScreenGrabPicker::colorUnderPointer() const
@@ -96,16 +116,20 @@ QColor ScreenGrabPicker::colorUnderPointer() const
 void ScreenGrabPicker::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    // Each reading pixel for device pixel, whatever the scale factor.
     for (const ScreenReading &reading : screens)
-        painter.drawImage(QRect(mapFromGlobal(reading.geometry.topLeft()), reading.geometry.size()), reading.pixels);
+        painter.drawImage(
+            QRectF(originOnOverlay(reading), QSizeF(reading.pixels.size()) / devicePixelRatioF()), reading.pixels);
 
-    // The crosshair, black and white so that it shows on any colour.
-    const QPoint at = pointerOnOverlay().toPoint();
+    // The crosshair, black and white so that it shows on any colour, through the pointer's
+    // device pixel.
+    const QPointF through = pointerOnOverlay();
     for (const QPen &pen : {QPen(Qt::black, 0), QPen(Qt::white, 0, Qt::DotLine)}) {
         painter.setPen(pen);
-        painter.drawLine(0, at.y(), width(), at.y());
-        painter.drawLine(at.x(), 0, at.x(), height());
+        painter.drawLine(QLineF(0, through.y(), width(), through.y()));
+        painter.drawLine(QLineF(through.x(), 0, through.x(), height()));
     }
+    const QPoint at(qFloor(through.x()), qFloor(through.y()));
 
     // The pixels around the pointer, magnified, beside it; turned to the other side near an edge.
     const int side = magnifiedPixels * magnification;
@@ -134,16 +158,12 @@ void ScreenGrabPicker::paintEvent(QPaintEvent *)
 
 void ScreenGrabPicker::mouseMoveEvent(QMouseEvent *event)
 {
-    if (event->globalPosition().toPoint() == warpedTo)
-        return; // the keys' own move: their device pixel is finer than the system's point
-    warpedTo = {};
-    pointAt(event->globalPosition());
+    followPointer(event->globalPosition());
 }
 
 void ScreenGrabPicker::mousePressEvent(QMouseEvent *event)
 {
-    if (event->globalPosition().toPoint() != warpedTo)
-        pointAt(event->globalPosition());
+    followPointer(event->globalPosition());
     finish(event->button() == Qt::LeftButton);
 }
 

@@ -13,7 +13,8 @@
 // hexadecimal value. A left click, Return or Space takes the pixel; the arrow keys move the
 // pointer by one device pixel (by ten with Shift); Escape or a right click cancels. The
 // colours come from the readings taken before the overlay showed, at device pixels, so the
-// overlay never sees itself and a scaled screen gives its true pixels.
+// overlay never sees itself and a scaled screen gives its true pixels. The pointer's device
+// pixel comes from the X server, as Qt's logical points cannot name each one on a scaled screen.
 class ScreenGrabPicker : public QWidget
 {
     Q_OBJECT
@@ -24,17 +25,14 @@ public:
         QRect geometry; // logical, on the desktop
         QImage pixels; // at device pixels
         qreal scale() const { return qreal(pixels.width()) / qMax(1, geometry.width()); }
+        /// Qt keeps a screen's top-left corner where its device pixels start.
+        QRect devicePixels() const { return QRect(geometry.topLeft(), pixels.size()); }
     };
 
     /// Reads every screen and shows the overlay; nothing when this system has no screen to read.
     static ScreenGrabPicker *start();
     /// Shows the overlay over screens already read, the pointer where it is now.
     static ScreenGrabPicker *showOver(const QList<ScreenReading> &screens);
-
-    /// The device pixel under a logical point of a screen read at `scale` device pixels per
-    /// logical one. The pointer sits on whole device pixels, so the point times the scale is
-    /// one of them, but for rounding.
-    static QPoint devicePixel(QPointF logical, qreal scale, QSize device);
 
 signals:
     void picked(Rgb color);
@@ -48,8 +46,10 @@ protected:
 
 private:
     explicit ScreenGrabPicker(const QList<ScreenReading> &screens);
-    void pointAt(QPointF global);
+    void followPointer(QPointF reported);
+    void pointAtDevicePixel(QPoint device);
     void moveByDevicePixels(QPoint step);
+    QPointF originOnOverlay(const ScreenReading &reading) const;
     QPointF pointerOnOverlay() const;
     QColor colorUnderPointer() const;
     void finish(bool take);
@@ -57,5 +57,4 @@ private:
     QList<ScreenReading> screens;
     int screen = 0; // the one the pointer is on
     QPoint pointer; // a device pixel of that screen
-    QPoint warpedTo; // where the keys last put the system pointer, in logical desktop points
 };

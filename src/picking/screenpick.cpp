@@ -19,7 +19,7 @@ ScreenPick::ScreenPick(QObject *parent)
     connect(portal, &PortalColorPicker::picked, this, &ScreenPick::picked);
     connect(portal, &PortalColorPicker::failed, this, &ScreenPick::failed);
     connect(portal, &PortalColorPicker::unsupported, this, [this] {
-        startOverlay(tr("Pick from Screen is not available here: the desktop portal has no colour picker and "
+        startOverlay(tr("Pick from Screen is not available here: the desktop portal has no color picker and "
                         "there is no X11 screen to read."));
     });
 }

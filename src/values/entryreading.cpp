@@ -52,9 +52,11 @@ long long decimalOrder(std::string_view number)
         const char *last = number.data() + number.size();
         const bool negative = *first == '-';
         first += (*first == '-' || *first == '+');
-        // An exponent too long for 64 bits is still far beyond any mantissa's digits.
-        if (std::from_chars(first, last, exponent).ec == std::errc::result_out_of_range)
-            exponent = std::numeric_limits<int>::max();
+        // An exponent beyond an int is still far beyond any mantissa's digits. Held there, adding
+        // the position of the first digit cannot overflow.
+        constexpr long long farBeyond = std::numeric_limits<int>::max();
+        if (std::from_chars(first, last, exponent).ec == std::errc::result_out_of_range || exponent > farBeyond)
+            exponent = farBeyond;
         exponent = negative ? -exponent : exponent;
     }
     const std::size_t point = std::min(mantissa.find('.'), mantissa.size());

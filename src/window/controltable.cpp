@@ -9,6 +9,7 @@
 #include "values/twips.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
@@ -23,7 +24,7 @@ namespace {
 enum class Kind {
     Frame, // titled group box
     Field, // editable one-line text box
-    WhiteField, // editable, with an explicit white background
+    WhiteField, // editable, with an explicit white background under a light colour scheme
     ReadOnlyField, // selectable, light grey
     Label, // transparent, on the sample page
     LinkLabel, // a label in the underlined link font
@@ -120,20 +121,20 @@ const Accessible accessibility[] = {
     {"redHex", QT_TRANSLATE_NOOP("ControlTable", "Red, hexadecimal"), applies},
     {"greenHex", QT_TRANSLATE_NOOP("ControlTable", "Green, hexadecimal"), applies},
     {"blueHex", QT_TRANSLATE_NOOP("ControlTable", "Blue, hexadecimal"), applies},
-    {"hexShow", QT_TRANSLATE_NOOP("ControlTable", "HTML colour attribute text"), QT_TRANSLATE_NOOP("ControlTable", "Select and copy it behind an HTML attribute name")},
-    {"txtRgbName", QT_TRANSLATE_NOOP("ControlTable", "Colour name"), QT_TRANSLATE_NOOP("ControlTable", "Type a CSS colour name, then leave the field")},
-    {"txtRgbMore", QT_TRANSLATE_NOOP("ControlTable", "Further names of the colour"), ""},
+    {"hexShow", QT_TRANSLATE_NOOP("ControlTable", "HTML color attribute text"), QT_TRANSLATE_NOOP("ControlTable", "Select and copy it behind an HTML attribute name")},
+    {"txtRgbName", QT_TRANSLATE_NOOP("ControlTable", "Color name"), QT_TRANSLATE_NOOP("ControlTable", "Type a CSS color name, then leave the field")},
+    {"txtRgbMore", QT_TRANSLATE_NOOP("ControlTable", "Further names of the color"), ""},
     {"picBack", QT_TRANSLATE_NOOP("ControlTable", "Sample page background"), ""},
     {"txtText", QT_TRANSLATE_NOOP("ControlTable", "Sample text"), ""},
     {"txtLink", QT_TRANSLATE_NOOP("ControlTable", "Sample link"), ""},
     {"txtVLink", QT_TRANSLATE_NOOP("ControlTable", "Sample visited link"), ""},
-    {"colShow", QT_TRANSLATE_NOOP("ControlTable", "Colour swatch: drag onto the sample page"), ""},
+    {"colShow", QT_TRANSLATE_NOOP("ControlTable", "Color swatch: drag onto the sample page"), ""},
     {"redSlide", QT_TRANSLATE_NOOP("ControlTable", "Red slider"), slides},
     {"greenSlide", QT_TRANSLATE_NOOP("ControlTable", "Green slider"), slides},
     {"blueSlide", QT_TRANSLATE_NOOP("ControlTable", "Blue slider"), slides},
     {"slideLock", QT_TRANSLATE_NOOP("ControlTable", "Lock sliding"), QT_TRANSLATE_NOOP("ControlTable", "When pressed, the three sliders move together")},
-    {"chkNetscape", QT_TRANSLATE_NOOP("ControlTable", "Netscape Color Cube"), QT_TRANSLATE_NOOP("ControlTable", "Pressed when the colour is one of the 216 web-safe colours; press it to move to the nearest of them")},
-    {"chkWindows", QT_TRANSLATE_NOOP("ControlTable", "Windows Default 16"), QT_TRANSLATE_NOOP("ControlTable", "Pressed when the colour is one of the 16 basic colours; press it to move to the nearest of them")},
+    {"chkNetscape", QT_TRANSLATE_NOOP("ControlTable", "Netscape Color Cube"), QT_TRANSLATE_NOOP("ControlTable", "Pressed when the color is one of the 216 web-safe colors; press it to move to the nearest of them")},
+    {"chkWindows", QT_TRANSLATE_NOOP("ControlTable", "Windows Default 16"), QT_TRANSLATE_NOOP("ControlTable", "Pressed when the color is one of the 16 basic colors; press it to move to the nearest of them")},
 };
 
 // What each field shows whole at its fixed width; its font shrinks until that fits. D is
@@ -174,10 +175,13 @@ QWidget *makeField(const Control &c)
     if (c.kind == ReadOnlyField) {
         field->setReadOnly(true);
         setColors(field, readOnlyGrey);
-    } else if (c.kind == WhiteField) {
-        setColors(field, Qt::white);
     }
     return field;
+}
+
+bool isDarkScheme(const QPalette &palette)
+{
+    return palette.color(QPalette::Base).lightness() < palette.color(QPalette::Text).lightness();
 }
 
 QWidget *makeLabel(const Control &c)
@@ -247,6 +251,45 @@ QRect geometryOf(const Control &c)
     return QRect(twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width), twipsToPixels(c.height));
 }
 
+void followColorScheme(QWidget *clientArea)
+{
+    // White hexadecimal fields look like the others on a light desktop, as designed; among the
+    // dark fields of a dark scheme they would stand out, so there they take the scheme's colours.
+    const bool dark = isDarkScheme(QGuiApplication::palette());
+    for (const Control &c : table) {
+        if (c.kind != WhiteField)
+            continue;
+        QWidget *field = clientArea->findChild<QWidget *>(QLatin1String(c.name));
+        if (dark)
+            field->setPalette(QPalette()); // the scheme's own, as every other entry field
+        else
+            setColors(field, Qt::white);
+    }
+}
+
+// Qt tells a change of the colour scheme to the application object alone.
+class SchemeFollower : public QObject
+{
+public:
+    explicit SchemeFollower(QWidget *clientArea)
+        : QObject(clientArea)
+        , clientArea(clientArea)
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ApplicationPaletteChange && watched == QCoreApplication::instance())
+            followColorScheme(clientArea);
+        return false;
+    }
+
+private:
+    QWidget *clientArea;
+};
+
 } // namespace
 
 void build(QWidget *clientArea)
@@ -274,6 +317,8 @@ void build(QWidget *clientArea)
             field->setFont(*font);
         }
     }
+    followColorScheme(clientArea);
+    new SchemeFollower(clientArea);
     for (const Accessible &a : accessibility) {
         QWidget *control = built.value(QLatin1String(a.name));
         control->setAccessibleName(QCoreApplication::translate("ControlTable", a.accessibleName));

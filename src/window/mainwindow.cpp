@@ -44,12 +44,39 @@ const char *const fieldNames[9] = {
 // clang-format on
 const char *const sliderNames[3] = {"redSlide", "greenSlide", "blueSlide"};
 
-// The program's writes show a field's beginning; the field the user is in keeps its cursor.
+// The program's writes show a field's beginning. The field the window's focus is in, the one
+// the user types into next (at start-up, after Tab, when the window is activated again), has its
+// whole new text selected, so that typing or pasting replaces it.
 void showText(QLineEdit *field, const QString &text)
 {
     field->setText(text);
-    if (!field->hasFocus())
+    if (field->window()->focusWidget() == field)
+        field->selectAll();
+    else
         field->setCursorPosition(0);
+}
+
+// What a text typed into a field says as CSS. A text that begins as a CSS colour does ("#", or
+// a function's name and "(") is read as CSS and refused when it cannot be; a word that is a CSS
+// colour name is that colour; any other text is no CSS, and the field reads it its own way.
+struct TypedCss
+{
+    enum class Kind { None, Color, Refused } kind = Kind::None;
+    CssReading reading;
+};
+
+TypedCss typedCss(const QString &typed)
+{
+    static const QRegularExpression functional(QStringLiteral("^[a-zA-Z-]+\\("));
+    static const QRegularExpression word(QStringLiteral("^[a-zA-Z]+$"));
+    const QString text = typed.trimmed();
+    const bool css = text.startsWith(u'#') || functional.match(text).hasMatch();
+    if (!css && !word.match(text).hasMatch())
+        return {};
+    CssReading reading = readCssColor(text);
+    if (reading.ok)
+        return {TypedCss::Kind::Color, reading};
+    return {css ? TypedCss::Kind::Refused : TypedCss::Kind::None, reading};
 }
 
 std::array<double, 3> componentsOf(Rgb c)
@@ -236,17 +263,25 @@ void MainWindow::updateColor(ColorSource source)
 {
     const std::array<double, 3> read = readColor(source);
     Rgb color;
+    QStringList rangeMessages; // red's first
     NotationTexts texts;
     {
         const QScopedValueRollback writing(writingViews, true);
-        color.red = quint8(validateEntry(makeWhole(read[0]), source));
-        color.green = quint8(validateEntry(makeWhole(read[1]), source));
-        color.blue = quint8(validateEntry(makeWhole(read[2]), source));
+        for (int i = 0; i < 3; ++i) {
+            const RangeCheck checked = checkRange(makeWhole(read[i]), source);
+            *std::array{&color.red, &color.green, &color.blue}[i] = quint8(checked.value);
+            if (!checked.message.isEmpty())
+                rangeMessages.append(checked.message);
+        }
         texts = NotationTexts::of(color, QLocale());
         writeViews(color, texts);
     }
     showCurrentColor(color, texts);
     editPending = false;
+    // Each box runs its own event loop, where another colour may arrive (a pick from the
+    // screen): shown once this colour is in every view, they let that colour follow it whole.
+    for (const QString &message : rangeMessages)
+        toolkit.showMessage(message);
 }
 
 std::array<double, 3> MainWindow::readColor(ColorSource source) const
@@ -278,14 +313,6 @@ std::array<double, 3> MainWindow::readNotation(ColorSource notation) const
             texts[field.component] = field.edit->text();
     }
     return readComponents(notation, texts, QLocale());
-}
-
-qint16 MainWindow::validateEntry(qint16 value, ColorSource notation)
-{
-    const RangeCheck checked = checkRange(value, notation);
-    if (!checked.message.isEmpty())
-        toolkit.showMessage(checked.message);
-    return checked.value;
 }
 
 void MainWindow::writeViews(Rgb color, const NotationTexts &texts)
@@ -346,15 +373,24 @@ void MainWindow::applyFieldEdit(const NotationField &field)
 {
     if (writingViews || !editPending)
         return;
-    // A CSS colour pasted into any notation field sets the whole colour.
-    const QString text = field.edit->text().trimmed();
-    static const QRegularExpression functional(QStringLiteral("^[a-zA-Z-]+\\("));
-    if (text.startsWith(u'#') || functional.match(text).hasMatch()) {
-        const CssReading reading = readCssColor(text);
-        if (reading.ok)
-            return takeColor(reading.bytes);
-    }
+    // A CSS colour typed or pasted into any notation field sets the whole colour.
+    const TypedCss css = typedCss(field.edit->text());
+    if (css.kind == TypedCss::Kind::Color)
+        return takeColor(css.reading.bytes);
+    if (css.kind == TypedCss::Kind::Refused)
+        return refuseTypedCss(css.reading.reason);
     updateColor(field.notation);
+}
+
+void MainWindow::refuseTypedCss(const QString &reason)
+{
+    updateColor(ColorSource::Sliders); // the fields show the current colour again
+    toolkit.showMessage(noColorMessage(reason));
+}
+
+QString MainWindow::noColorMessage(const QString &reason)
+{
+    return tr("This is no color: %1.").arg(reason);
 }
 
 void MainWindow::applyPendingEdit()
@@ -372,8 +408,11 @@ void MainWindow::applyPendingEdit()
 
 void MainWindow::applyTypedName()
 {
-    if (!writingViews)
-        updateColor(ColorSource::Name);
+    if (writingViews)
+        return;
+    if (const TypedCss css = typedCss(nameField->text()); css.kind == TypedCss::Kind::Refused)
+        return refuseTypedCss(css.reading.reason);
+    updateColor(ColorSource::Name);
 }
 
 void MainWindow::applySliderMove(QScrollBar *slider)
@@ -453,7 +492,7 @@ void MainWindow::takeCssText(const QString &text)
 {
     const CssReading reading = readCssColor(text.trimmed());
     if (!reading.ok)
-        return toolkit.showMessage(tr("This is no colour: %1.").arg(reading.reason));
+        return toolkit.showMessage(noColorMessage(reading.reason));
     takeColor(reading.bytes);
 }
 

@@ -15,9 +15,9 @@
 //     drop on the swatch, --color) calls updateColor(Outside).
 // Commands that act without taking the focus apply an edit still in its field first, as if
 // the field had been left (applyPendingEdit).
-// updateColor reads the source, sets writingViews, validates (showing range messages),
-// rewrites every view, clears writingViews, paints the swatch and combined texts, tells the
-// sample page the new colour, and clears editPending. The program's own writes raise the
+// updateColor reads the source, sets writingViews, validates, rewrites every view, clears
+// writingViews, paints the swatch and combined texts, tells the sample page the new colour,
+// clears editPending, and only then shows the range messages. The program's own writes raise the
 // controls' notifications at once; every field, slider and toggle handler returns early
 // while writingViews is set.
 // The sample page (SamplePage) meets the current colour only through the swatch: it is told
@@ -91,7 +91,6 @@ private:
     void updateColor(ColorSource source);
     std::array<double, 3> readColor(ColorSource source) const;
     std::array<double, 3> readNotation(ColorSource notation) const;
-    qint16 validateEntry(qint16 value, ColorSource notation);
     void writeViews(Rgb color, const NotationTexts &texts);
     void showCurrentColor(Rgb color, const NotationTexts &texts);
     Rgb sliderColor() const;
@@ -103,6 +102,10 @@ private:
     void markFieldEdited();
     void applyFieldEdit(const NotationField &field);
     void applyTypedName();
+    /// A text that begins as a CSS colour does but is none: the fields go back to the current
+    /// colour, and the reason is told.
+    void refuseTypedCss(const QString &reason);
+    static QString noColorMessage(const QString &reason);
     void applySliderMove(QScrollBar *slider);
     void snapToPalette(const PaletteToggle &toggle);
     void takeSampleColor(Rgb color);

@@ -57,7 +57,7 @@ ColorDialogResult QtToolkit::pickColor()
     const QColor chosen = dialog.selectedColor();
     if (!chosen.isValid())
         return {DialogOutcome::Failed, {}, 1,
-            QCoreApplication::translate("QtToolkit", "The dialog returned no valid colour.")};
+            QCoreApplication::translate("QtToolkit", "The dialog returned no valid color.")};
     lastDialogColor = chosen;
     return {DialogOutcome::Confirmed, {quint8(chosen.red()), quint8(chosen.green()), quint8(chosen.blue())}, 0, {}};
 }
@@ -74,6 +74,18 @@ bool QtToolkit::setClipboardText(const QString &text)
     if (!clipboard)
         return false;
     clipboard->setText(text); // replaces every format the clipboard held
+    return true;
+}
+
+bool QtToolkit::setClipboardColor(const QString &text, Rgb color)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return false;
+    auto *data = new QMimeData;
+    data->setText(text);
+    data->setColorData(QColor(color.red, color.green, color.blue));
+    clipboard->setMimeData(data); // taken over; replaces every format the clipboard held
     return true;
 }
 

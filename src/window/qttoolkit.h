@@ -14,6 +14,7 @@ public:
     void beep() override;
     ColorDialogResult pickColor() override;
     bool setClipboardText(const QString &text) override;
+    bool setClipboardColor(const QString &text, Rgb color) override;
     QString clipboardText() const override;
     QString programFolder() const override;
     void startDrag(QWidget *source, QMimeData *data) override;

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 
 namespace {
 
@@ -43,6 +44,11 @@ SamplePage::SamplePage(Toolkit &toolkit, QWidget *clientArea, QWidget *swatch, S
             colorPart(*part);
         else if (const Part *from = partOf(dragged); from && target == this->swatch)
             emit colorChosen(samples.*from->triple);
+    });
+    // Out of the window, a part carries its colour as the swatch does, to another Rusket too.
+    connect(dragDrop, &SamplePageDragDrop::dragStarting, this, [this](QWidget *dragged, QMimeData *data) {
+        if (const Part *part = partOf(dragged))
+            SamplePageDragDrop::carryColor(data, samples.*part->triple);
     });
     connect(dragDrop, &SamplePageDragDrop::contextMenuRequested, this, [this](QWidget *control, QPoint globalPos) {
         if (const Part *part = partOf(control)) {
@@ -118,7 +124,7 @@ QString SamplePage::seenWith(VisionDeficiency deficiency)
     case VisionDeficiency::Protanopia: return tr("protanopia (no red cones)");
     case VisionDeficiency::Deuteranopia: return tr("deuteranopia (no green cones)");
     case VisionDeficiency::Tritanopia: return tr("tritanopia (no blue cones)");
-    case VisionDeficiency::Achromatopsia: return tr("achromatopsia (no colour)");
+    case VisionDeficiency::Achromatopsia: return tr("achromatopsia (no color)");
     }
     return {};
 }
@@ -130,7 +136,7 @@ QString SamplePage::simulationName(VisionDeficiency deficiency)
     case VisionDeficiency::Protanopia: return tr("Protanopia (no red cones)");
     case VisionDeficiency::Deuteranopia: return tr("Deuteranopia (no green cones)");
     case VisionDeficiency::Tritanopia: return tr("Tritanopia (no blue cones)");
-    case VisionDeficiency::Achromatopsia: return tr("Achromatopsia (no colour)");
+    case VisionDeficiency::Achromatopsia: return tr("Achromatopsia (no color)");
     }
     return {};
 }

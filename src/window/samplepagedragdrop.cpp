@@ -4,8 +4,8 @@
 
 #include "window/toolkit.h"
 
+#include <QApplication>
 #include <QColor>
-#include <QCoreApplication>
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -54,12 +54,22 @@ QString SamplePageDragDrop::draggedName(const QMimeData *data)
     return QString::fromUtf8(payload.mid(processTag().size()));
 }
 
+void SamplePageDragDrop::carryColor(QMimeData *data, Rgb color)
+{
+    const QColor carried(color.red, color.green, color.blue);
+    data->setText(carried.name());
+    data->setColorData(carried);
+}
+
 QString SamplePageDragDrop::foreignText(const QWidget *target, const QMimeData *data) const
 {
-    if (!data || !takingText.contains(target) || data->hasFormat(mimeType))
+    if (!data || !takingText.contains(target))
         return {};
-    if (data->hasColor())
-        return qvariant_cast<QColor>(data->colorData()).name();
+    // A colour that is not valid is none: the drag counts by its text alone, if it has any.
+    if (data->hasColor()) {
+        if (const QColor color = qvariant_cast<QColor>(data->colorData()); color.isValid())
+            return color.name();
+    }
     return data->hasText() ? data->text() : QString();
 }
 
@@ -77,16 +87,11 @@ bool SamplePageDragDrop::eventFilter(QObject *watched, QEvent *event)
     auto *control = static_cast<QWidget *>(watched); // the filter is on the attached controls alone
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-            QMimeData *data = dragData(control);
-            emit dragStarting(control, data);
-            toolkit.startDrag(control, data);
-            return true;
-        }
-        break;
+    case QEvent::MouseMove: return followPress(control, static_cast<QMouseEvent *>(event));
     case QEvent::MouseButtonRelease:
-        if (auto *mouse = static_cast<QMouseEvent *>(event);
-            mouse->button() == Qt::RightButton && withContextMenu.contains(control)) {
+        if (auto *mouse = static_cast<QMouseEvent *>(event); mouse->button() == Qt::LeftButton)
+            pressed = nullptr; // a click: no drag
+        else if (mouse->button() == Qt::RightButton && withContextMenu.contains(control)) {
             emit contextMenuRequested(control, mouse->globalPosition().toPoint());
             return true;
         }
@@ -108,6 +113,28 @@ bool SamplePageDragDrop::eventFilter(QObject *watched, QEvent *event)
     default: break;
     }
     return false;
+}
+
+// A left press is followed until the pointer has moved the drag distance with the button held;
+// the drag starts there. Released before, the press was a click, which does nothing.
+bool SamplePageDragDrop::followPress(QWidget *control, const QMouseEvent *mouse)
+{
+    if (mouse->type() == QEvent::MouseButtonPress) {
+        if (mouse->button() != Qt::LeftButton)
+            return false;
+        pressed = control;
+        pressedAt = mouse->position().toPoint();
+        return true;
+    }
+    if (pressed != control || !(mouse->buttons() & Qt::LeftButton))
+        return false;
+    if ((mouse->position().toPoint() - pressedAt).manhattanLength() >= QApplication::startDragDistance()) {
+        pressed = nullptr;
+        QMimeData *data = dragData(control);
+        emit dragStarting(control, data);
+        toolkit.startDrag(control, data);
+    }
+    return true;
 }
 
 // A drag is welcome where it brings a part of this page or text this control reads; its drop

@@ -2,19 +2,23 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "values/rgb.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QList>
 
 class QDropEvent;
 class QMimeData;
+class QMouseEvent;
 class QWidget;
 class Toolkit;
 
 // Drag and drop between the swatch and the sample page's parts, and their menus (a right-button
-// release, the Menu key or Shift+F10), for any number of controls: one rule for all of them. The
-// dragged control is named in data private to this process, so another program's drag can only
-// bring text or a colour, and only to a control that takes them.
+// release, the Menu key or Shift+F10), for any number of controls: one rule for all of them. A
+// press is a click until the pointer moves the drag distance with the button held. The dragged
+// control is named in data private to this process, so another program's drag, another Rusket's
+// included, brings only its text or colour, and only to a control that takes them.
 class SamplePageDragDrop : public QObject
 {
     Q_OBJECT
@@ -33,6 +37,9 @@ public:
     /// The name of the control that a drop carries, or an empty text for foreign data.
     static QString draggedName(const QMimeData *data);
 
+    /// Makes a drag carry a colour to other programs: as "#rrggbb" text and as the colour itself.
+    static void carryColor(QMimeData *data, Rgb color);
+
 signals:
     /// Before the drag starts; what it carries may be added to.
     void dragStarting(QWidget *dragged, QMimeData *data);
@@ -45,6 +52,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool followPress(QWidget *control, const QMouseEvent *mouse);
     QWidget *attachedNamed(const QString &name) const;
     QString foreignText(const QWidget *target, const QMimeData *data) const;
     void takeDrag(QWidget *control, QDropEvent *drag);
@@ -53,4 +61,6 @@ private:
     QList<QWidget *> attached;
     QList<QWidget *> withContextMenu;
     QList<QWidget *> takingText;
+    QWidget *pressed = nullptr; // where the left button went down, until a drag starts or it is released
+    QPoint pressedAt;
 };

@@ -7,7 +7,6 @@
 #include "window/toolkit.h"
 
 #include <QApplication>
-#include <QColor>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -26,22 +25,19 @@ SwatchCommands::SwatchCommands(
         if (!qobject_cast<QLineEdit *>(QApplication::focusWidget()))
             paste();
     });
-    // Ctrl+C on the focused swatch copies its colour as #rrggbb.
+    // Ctrl+C on the focused swatch copies its colour as #rrggbb and as the colour itself.
     auto *copyKey = new QShortcut(QKeySequence::Copy, swatch);
     copyKey->setContext(Qt::WidgetShortcut);
     connect(copyKey, &QShortcut::activated, this, [this] {
         emit currentColorNeeded();
-        this->toolkit.copyText(CssFormats::write(current, CssFormat::Hex));
+        this->toolkit.copyColor(CssFormats::write(current, CssFormat::Hex), current);
     });
 
     dragDrop->attach(swatch, true, true);
     connect(dragDrop, &SamplePageDragDrop::dragStarting, this, [this](QWidget *dragged, QMimeData *data) {
         emit currentColorNeeded();
-        if (dragged != this->swatch)
-            return;
-        // Out of the window, the swatch carries its colour as text and as a colour.
-        data->setText(CssFormats::write(current, CssFormat::Hex));
-        data->setColorData(QColor(current.red, current.green, current.blue));
+        if (dragged == this->swatch)
+            SamplePageDragDrop::carryColor(data, current);
     });
     connect(dragDrop, &SamplePageDragDrop::textDropped, this, [this](QWidget *, const QString &text) {
         emit currentColorNeeded();
@@ -86,5 +82,8 @@ void SwatchCommands::showCopyForms()
 void SwatchCommands::paste()
 {
     emit currentColorNeeded();
-    emit textGiven(toolkit.clipboardText());
+    const QString text = toolkit.clipboardText();
+    if (text.isEmpty()) // an image, or nothing at all
+        return toolkit.showMessage(tr("The clipboard holds no text to read as a color."));
+    emit textGiven(text);
 }

@@ -35,6 +35,9 @@ public:
     virtual ColorDialogResult pickColor() = 0;
     /// Replaces everything on the clipboard with plain text; false when it could not.
     virtual bool setClipboardText(const QString &text) = 0;
+    /// Replaces everything on the clipboard with the text and, beside it, the color itself
+    /// (application/x-color), as a drag carries them; false when it could not.
+    virtual bool setClipboardColor(const QString &text, Rgb color) = 0;
     /// The clipboard's plain text; empty when it holds none.
     virtual QString clipboardText() const = 0;
     /// The folder that holds the program file, where its data files are.
@@ -43,11 +46,16 @@ public:
     virtual void startDrag(QWidget *source, QMimeData *data) = 0;
 
     /// Puts the text on the clipboard or, where it cannot, says so; false then.
-    bool copyText(const QString &text)
+    bool copyText(const QString &text) { return reportCopy(setClipboardText(text)); }
+    /// Puts the text and the color on the clipboard or, where it cannot, says so; false then.
+    bool copyColor(const QString &text, Rgb color) { return reportCopy(setClipboardColor(text, color)); }
+
+private:
+    bool reportCopy(bool written)
     {
-        if (setClipboardText(text))
-            return true;
-        showMessage(QCoreApplication::translate("Toolkit", "The clipboard could not be written. Please try again."));
-        return false;
+        if (!written)
+            showMessage(
+                QCoreApplication::translate("Toolkit", "The clipboard could not be written. Please try again."));
+        return written;
     }
 };

@@ -3,15 +3,16 @@
 # SPDX-License-Identifier: MIT
 # What only the real program on a real X display shows, worked with xdotool: views are read by
 # copying their text, controls found from the window's place and the designed geometry.
-# Usage: desktop_test.sh path/to/rusket folder-with-the-deb
+# Usage: desktop_test.sh path/to/rusket folder-with-the-deb path/to/stripes
 [ -n "${RUSKET_DISPLAY:-}" ] || exec env RUSKET_DISPLAY=1 xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash "$0" "$@"
 set -u
 RUSKET=$(readlink -f "$1")
 WORK=$(mktemp -d)
+STRIPES=$(readlink -f "$3")
 # Whatever the test started ends with it, so that nothing holds its output open afterwards.
-trap 'kill $APP_PID $XMESSAGE_PID 2>/dev/null; rm -rf "$WORK"' EXIT
+trap 'kill $APP_PID $XMESSAGE_PID $STRIPES_PID 2>/dev/null; rm -rf "$WORK"' EXIT
 dpkg-deb -x "$2"/rusket_*.deb "$WORK/root" || exit 1
-PASSED=0 FAILED=0 APP_PID= XMESSAGE_PID= status=
+PASSED=0 FAILED=0 APP_PID= XMESSAGE_PID= STRIPES_PID= SCALE=100 status=
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent # no desktop portal: picking reads the X11 screen
 
@@ -21,11 +22,12 @@ declare -A RECT=([redByte]="240 360 375 285" [greenByte]="600 360 375 285" [blue
     [picBack]="120 3000 3615 1092" [txtVLink]="240 3600 3132 252" [colShow]="3360 1200 375 1692"
     [greenSlide]="4320 480 255 2412")
 
-# Screen point of a control: its centre, or a fraction (in percent) across and down it.
+# Screen point of a control: its centre, or a fraction (in percent) across and down it; SCALE is
+# the program's scale factor in percent.
 point() {
     local l t w h
     read -r l t w h <<<"${RECT[$1]}"
-    echo $((CLIENT_X + (l + w * ${2:-50} / 100) / 15)) $((CLIENT_Y + (t + h * ${3:-50} / 100) / 15))
+    echo $((CLIENT_X + (l + w * ${2:-50} / 100) * SCALE / 1500)) $((CLIENT_Y + (t + h * ${3:-50} / 100) * SCALE / 1500))
 }
 click() { xdotool mousemove $(point "$@") click 1 sleep 0.15; }
 # Clicks into a field and replaces its text; `enter` also leaves the field with Tab.
@@ -44,12 +46,16 @@ read_view() {
 start() {
     local program=$1 settings=() options=()
     for word in "${@:2}"; do [[ $word == [A-Z]*=* ]] && settings+=("$word") || options+=("$word"); done
+    SCALE=100
+    for word in "${settings[@]}"; do
+        [[ $word == QT_SCALE_FACTOR=* ]] && SCALE=$(awk -v f="${word#*=}" 'BEGIN { print int(f * 100 + 0.5) }')
+    done
     env "${settings[@]}" "$program" "${options[@]}" >"$WORK/out.txt" 2>&1 &
     APP_PID=$!
     MAIN_WINDOW=$(xdotool search --sync --onlyvisible --name '^Rusket$' | head -1)
     sleep 0.5
     eval "$(xdotool getwindowgeometry --shell "$MAIN_WINDOW")"
-    CLIENT_X=$X CLIENT_Y=$((Y + HEIGHT - 280)) # the menu bar sits above the 280-pixel client area
+    CLIENT_X=$X CLIENT_Y=$((Y + HEIGHT - 280 * SCALE / 100)) # the menu bar sits above the 280-pixel client area
     click byteShow
 }
 # Waits up to three seconds for the program to end by itself, then reads its exit status.
@@ -71,6 +77,29 @@ drag() { xdotool mousemove $(point "$1") mousedown 1 sleep 0.2 mousemove $(point
 sample_menu() { xdotool mousemove $(point "$1" 95 90) click 3 sleep 0.3 key $(printf 'Down %.0s' $(seq "$2")) Return sleep 0.3; }
 # A known colour on the screen, outside Rusket's window (Xvfb does not paint xsetroot's root).
 show_123456() { xmessage -bg '#123456' -geometry 300x200+600+450 " " & XMESSAGE_PID=$!; sleep 1; }
+# One-pixel stripes on the screen, right of the window and below its top, each device pixel in
+# a colour of its own: (x, y) shows rgb(x mod 256, y mod 256, 16 * (x / 256) + y / 256).
+show_stripes() { [ -n "$STRIPES_PID" ] || { "$STRIPES" 700 400 300 300 & STRIPES_PID=$!; sleep 1; }; }
+# Pick from the screen by a click at a device pixel, the pointer moved there once the screen shows.
+pick_at() { xdotool key ctrl+shift+p sleep 1 mousemove "$1" "$2" sleep 0.2 click 1 sleep 0.5; }
+# Where the picker's crosshair runs near the pointer at (811..812, 521..522): the columns of row
+# 450 and the rows of column 750 where a black or white line covers the stripes. A stripe
+# changed in any other way is named with the colour it shows.
+crosshair() {
+    local points=() stripes=() found=() value where stripe x y i=0
+    for x in $(seq 780 840); do points+=("$x" 450) stripes+=("$x $((x % 256)),194,$((16 * (x / 256) + 1))"); done
+    for y in $(seq 490 550); do points+=(750 "$y") stripes+=("$y 238,$((y % 256)),$((32 + y / 256))"); done
+    for value in $("$STRIPES" --read "${points[@]}"); do
+        read -r where stripe <<<"${stripes[i]}"
+        i=$((i + 1))
+        [ "$value" = "$stripe" ] && continue
+        [[ $value == 0,0,0 || $value == 255,255,255 ]] && found+=("$where") || found+=("$where:$value")
+    done
+    echo "${found[*]}"
+}
+# The colour on the clipboard as other programs take it (application/x-color): red, green, blue
+# and alpha, 16 bits each, in hexadecimal.
+clipboard_color() { xclip -o -selection clipboard -t application/x-color | od -An -tx2 | xargs; }
 without_names() {
     mkdir -p "$WORK/program"
     cp "$RUSKET" "$(dirname "$RUSKET")"/*.pal "$WORK/program/"
@@ -117,6 +146,15 @@ CASES=(
     "--version to a full disk: status 1 | $UNPACKED --version >/dev/full 2>/dev/null; status=\$? | status    | 1"
     "the package's program finds its data | start $UNPACKED; enter blueByte 128                  | byteShow  | rgb(0,0,128)"
     "a Turkish locale takes INDIGO    | kill \$APP_PID; start $RUSKET $TURKISH --color INDIGO     | byteShow  | rgb(75,0,130)"
+    "scale 2: a click takes its odd pixel | kill \$APP_PID; finish; start $RUSKET QT_SCALE_FACTOR=2; show_stripes; pick_at 811 521 | byteShow | rgb(43,9,50)"
+    "scale 2: and an even one             | pick_at 812 522                                           | byteShow  | rgb(44,10,50)"
+    "scale 2: the crosshair on its pixel  | xdotool key ctrl+shift+p sleep 1 mousemove 811 521 sleep 0.3; output=\$(crosshair); xdotool key Escape | output | 811 521"
+    "scale 2: the keys go on from the pointer | click byteShow; xdotool mousemove 811 521 key ctrl+shift+p sleep 1 key Left Up Return sleep 0.5 | byteShow | rgb(42,8,50)"
+    "scale 1.5: a click takes its odd pixel | kill \$APP_PID; finish; start $RUSKET QT_SCALE_FACTOR=1.5; pick_at 811 521 | byteShow | rgb(43,9,50)"
+    "scale 1.5: and an even one           | pick_at 812 522                                           | byteShow  | rgb(44,10,50)"
+    "scale 1.5: the crosshair on its pixel | xdotool key ctrl+shift+p sleep 1 mousemove 812 522 sleep 0.3; output=\$(crosshair); xdotool key Escape | output | 812 522"
+    "scale 1.5: the keys go on from the pointer | click byteShow; xdotool mousemove 812 522 key ctrl+shift+p sleep 1 key Right Down Return sleep 0.5 | byteShow | rgb(45,11,50)"
+    "Ctrl+C on the swatch: the color itself too | click hexShow; xdotool key Tab Tab Tab Tab ctrl+c sleep 0.5; output=\$(clipboard_color) | output | 2d2d 0b0b 3232 ffff"
 )
 
 for row in "${CASES[@]}"; do
