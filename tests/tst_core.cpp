@@ -317,7 +317,7 @@ private slots:
             {"--convert red --convert blue", {}, 2, "--convert is given more than once."},
             {"--convert red --format hex", {}, 0, "#ff0000\n"},
             {"--convert red --format cmyk", {}, 2, "rusket: unknown format"},
-            {"--format hex", {}, 2, "rusket: --format goes with --convert."},
+            {"--format hex", {}, 2, "rusket: --format goes with --convert or --export-palette."},
             {"--color nosuch", display, 2, "rusket: --color: "}, {"--color INDIGO", display, -1, ""},
             {longName, display, 2, "aaaaaaaaaa\u2026'"}};
         const Row late[] = {{"", {}, -1, ""}, {"--nope", {}, 2, "rusket: Unknown option 'nope'.\nTry 'rusket --help'"},
@@ -335,6 +335,45 @@ private slots:
         }
         QCOMPARE(startColor({"rusket", "--color", "hsl(120 100% 25%)"}), std::optional(Rgb{0, 128, 0}));
         QCOMPARE(startColor({"rusket"}), std::nullopt);
+    }
+
+    void paletteCommands()
+    {
+        // The user's palettes from the command line, in a data folder of the test's own.
+        QTemporaryDir home;
+        qputenv("XDG_DATA_HOME", home.path().toUtf8());
+        QCoreApplication::setApplicationName(QStringLiteral("Rusket"));
+        const auto file = [&home](const char *name, const QByteArray &content) {
+            QFile out(home.filePath(QLatin1String(name)));
+            out.open(QIODevice::WriteOnly);
+            out.write(content);
+            return out.fileName();
+        };
+        const QString css = file("brand.css", ":root { --brand-500: #ff8000; color: red; } .a { --ink: rgb(18 52 86); }");
+        using Row = std::tuple<QString, int, const char *, const char *>; // arguments, status, output, error
+        const Row rows[] = {
+            {"--import-palette " + css + " --name Brand", 0, "Imported 2 colors as the palette 'Brand'.\n", ""},
+            {"--import-palette " + css + " --name Brand", 0, "as the palette 'Brand 2'", ""},
+            {"--list-palettes", 0, "History\nBrand\nBrand 2\n", ""},
+            {"--export-palette Brand --as css", 0, ":root {\n  --brand-500: #ff8000;\n  --ink: #123456;\n}\n", ""},
+            {"--export-palette Brand --as lines --format rgb", 0, "rgb(255 128 0)\nrgb(18 52 86)\n", ""},
+            {"--export-palette Nobody --as css", 1, "", "rusket: there is no palette named 'Nobody'."},
+            {"--export-palette Brand", 2, "", "--export-palette needs --as css, tailwind, tokens, gpl or lines."},
+            {"--export-palette Brand --as scss", 2, "", "--export-palette needs --as"},
+            {"--list-palettes --as css", 2, "", "--as does not go with --list-palettes."},
+            {"--convert red --name x", 2, "", "--name does not go with --convert."},
+            {"--import-palette " + file("broken.txt", "red\nnot a color\n"), 1, "Imported 1 color as the palette 'broken'.",
+                "broken.txt, line 2: "},
+            {"--import-palette " + home.filePath("nothing.gpl"), 1, "", "nothing.gpl"},
+        };
+        for (const auto &[line, status, output, error] : rows) {
+            std::optional<CommandLineReply> reply = replyToCommandLine(QStringList{"rusket"} + line.split(u' '));
+            if (reply && reply->deferred)
+                reply = reply->deferred();
+            QVERIFY2(reply && reply->exitStatus == status, qPrintable(line));
+            QVERIFY2(reply->standardOutput.contains(QLatin1String(output)), qPrintable(reply->standardOutput));
+            QVERIFY2(reply->standardError.contains(QLatin1String(error)), qPrintable(reply->standardError));
+        }
     }
 
     void standardInput()

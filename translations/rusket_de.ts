@@ -27,10 +27,6 @@
         <translation>unbekanntes Format &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>--format goes with --convert.</source>
-        <translation>--format gehört zu --convert.</translation>
-    </message>
-    <message>
         <source>rusket: --color: %1
 </source>
         <translation>rusket: --color: %1
@@ -47,6 +43,20 @@
         <translation>Unerwartetes Argument &apos;%1&apos;.</translation>
     </message>
     <message>
+        <source>%1 does not go with %2.</source>
+        <translation>%1 passt nicht zu %2.</translation>
+    </message>
+    <message>
+        <source>%1 is given more than once.</source>
+        <translation>%1 ist mehrfach angegeben.</translation>
+    </message>
+    <message>
+        <source>rusket: the display could not be opened (%1): no X11 or Wayland session answers there, or it does not let this user in.
+</source>
+        <translation>rusket: die Anzeige konnte nicht geöffnet werden (%1): dort antwortet keine X11- oder Wayland-Sitzung, oder sie lässt diesen Benutzer nicht zu.
+</translation>
+    </message>
+    <message>
         <source>Usage: rusket [options]
 Rusket shows one color at once in every notation HTML and CSS accept.
 
@@ -57,11 +67,22 @@ Options:
   --convert TEXT        Print the CSS color TEXT in every format, one a line, and exit;
                         with -, convert one color a line from standard input.
   --format NAME         With --convert, print only this format: hex, rgb, hsl, hwb,
-                        lab, lch, oklab, oklch, display-p3 or name.
+                        lab, lch, oklab, oklch, display-p3 or name; with
+                        --export-palette, write each color so (hex without it).
+  --list-palettes       Print the name of every palette, one a line, History first.
+  --export-palette NAME Print the palette NAME in the form --as gives.
+  --as FORM             With --export-palette: css (custom properties), tailwind
+                        (a Tailwind theme), tokens (design tokens), gpl (a GIMP
+                        palette) or lines (one color a line).
+  --import-palette FILE Keep the colors of FILE, a GIMP palette or a text or
+                        stylesheet with CSS colors, as a new palette.
+  --name NAME           With --import-palette, name the new palette NAME.
 
 Examples:
   rusket --convert &apos;#ff8000&apos; --format oklch
   rusket --convert - --format hex &lt; colors.txt
+  rusket --import-palette brand.css --name Brand
+  rusket --export-palette Brand --as tailwind --format oklch &gt; theme.css
 
 Qt&apos;s own window options, such as -style or -geometry, are passed on to Qt.
 </source>
@@ -75,27 +96,54 @@ Optionen:
   --convert TEXT        Die CSS-Farbe TEXT in jedem Format ausgeben, eines je Zeile;
                         mit - eine Farbe je Zeile von der Standardeingabe umwandeln.
   --format NAME         Mit --convert nur dieses Format ausgeben: hex, rgb, hsl, hwb,
-                        lab, lch, oklab, oklch, display-p3 oder name.
+                        lab, lch, oklab, oklch, display-p3 oder name; mit
+                        --export-palette jede Farbe so schreiben (ohne: hex).
+  --list-palettes       Den Namen jeder Palette ausgeben, einen je Zeile, History zuerst.
+  --export-palette NAME Die Palette NAME in der Form ausgeben, die --as nennt.
+  --as FORM             Mit --export-palette: css (Custom Properties), tailwind
+                        (ein Tailwind-Theme), tokens (Design-Tokens), gpl (eine
+                        GIMP-Palette) oder lines (eine Farbe je Zeile).
+  --import-palette DATEI Die Farben der DATEI, einer GIMP-Palette oder eines Textes
+                        oder Stylesheets mit CSS-Farben, als neue Palette behalten.
+  --name NAME           Mit --import-palette die neue Palette NAME nennen.
 
 Beispiele:
   rusket --convert &apos;#ff8000&apos; --format oklch
   rusket --convert - --format hex &lt; farben.txt
+  rusket --import-palette marke.css --name Marke
+  rusket --export-palette Marke --as tailwind --format oklch &gt; theme.css
 
 Qts eigene Fensteroptionen wie -style oder -geometry werden an Qt weitergegeben.
 </translation>
     </message>
     <message>
-        <source>%1 does not go with %2.</source>
-        <translation>%1 passt nicht zu %2.</translation>
+        <source>--format goes with --convert or --export-palette.</source>
+        <translation>--format gehört zu --convert oder --export-palette.</translation>
     </message>
     <message>
-        <source>%1 is given more than once.</source>
-        <translation>%1 ist mehrfach angegeben.</translation>
+        <source>--as goes with --export-palette.</source>
+        <translation>--as gehört zu --export-palette.</translation>
     </message>
     <message>
-        <source>rusket: the display could not be opened (%1): no X11 or Wayland session answers there, or it does not let this user in.
+        <source>--export-palette needs --as css, tailwind, tokens, gpl or lines.</source>
+        <translation>--export-palette braucht --as css, tailwind, tokens, gpl oder lines.</translation>
+    </message>
+    <message>
+        <source>rusket: there is no palette named &apos;%1&apos;.
 </source>
-        <translation>rusket: die Anzeige konnte nicht geöffnet werden (%1): dort antwortet keine X11- oder Wayland-Sitzung, oder sie lässt diesen Benutzer nicht zu.
+        <translation>rusket: Es gibt keine Palette namens „%1“.
+</translation>
+    </message>
+    <message>
+        <source>Imported 1 color as the palette &apos;%1&apos;.
+</source>
+        <translation>1 Farbe als Palette „%1“ übernommen.
+</translation>
+    </message>
+    <message>
+        <source>Imported %1 colors as the palette &apos;%2&apos;.
+</source>
+        <translation>%1 Farben als Palette „%2“ übernommen.
 </translation>
     </message>
 </context>

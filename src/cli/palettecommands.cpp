@@ -58,9 +58,11 @@ CommandLineReply importPalette(PaletteStore &store, const QString &path, const Q
     reading.palette->name = store.unusedName(name.isEmpty() ? reading.palette->name : name);
     if (const std::optional<LoadError> error = store.create(*reading.palette))
         return withProblems(CommandLineReply::error(1, {}), reading.problems + QList<LoadError>{*error});
-    const QString done = QCoreApplication::translate(
-        "CommandLine", "Imported %n color(s) as the palette '%1'.\n", nullptr, int(reading.palette->entries.size()))
-                             .arg(reading.palette->name);
+    const qsizetype count = reading.palette->entries.size();
+    const QString &taken = reading.palette->name;
+    const QString done = count == 1
+        ? QCoreApplication::translate("CommandLine", "Imported 1 color as the palette '%1'.\n").arg(taken)
+        : QCoreApplication::translate("CommandLine", "Imported %1 colors as the palette '%2'.\n").arg(count).arg(taken);
     return withProblems(CommandLineReply::output(done), reading.problems);
 }
 
