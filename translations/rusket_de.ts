@@ -580,7 +580,7 @@ Qts eigene Fensteroptionen wie -style oder -geometry werden an Qt weitergegeben.
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
+    <name>MainMenus</name>
     <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
@@ -601,6 +601,9 @@ Qts eigene Fensteroptionen wie -style oder -geometry werden an Qt weitergegeben.
         <source>&amp;About</source>
         <translation>&amp;Über</translation>
     </message>
+</context>
+<context>
+    <name>MainWindow</name>
     <message>
         <source>Pick from Screen</source>
         <translation>Vom Bildschirm aufnehmen</translation>

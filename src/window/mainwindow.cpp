@@ -4,11 +4,11 @@
 
 #include "artwork/artwork.h"
 #include "css/csscolorreader.h"
-#include "help/aboutwindow.h"
-#include "help/infotext.h"
+#include "css/typedcolor.h"
 #include "picking/screenpick.h"
 #include "widgets/picturebox.h"
 #include "window/controltable.h"
+#include "window/mainmenus.h"
 #include "window/samplepage.h"
 #include "window/samplepagedragdrop.h"
 #include "window/swatchcommands.h"
@@ -26,9 +26,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QToolButton>
@@ -54,29 +52,6 @@ void showText(QLineEdit *field, const QString &text)
         field->selectAll();
     else
         field->setCursorPosition(0);
-}
-
-// What a text typed into a field says as CSS. A text that begins as a CSS colour does ("#", or
-// a function's name and "(") is read as CSS and refused when it cannot be; a word that is a CSS
-// colour name is that colour; any other text is no CSS, and the field reads it its own way.
-struct TypedCss
-{
-    enum class Kind { None, Color, Refused } kind = Kind::None;
-    CssReading reading;
-};
-
-TypedCss typedCss(const QString &typed)
-{
-    static const QRegularExpression functional(QStringLiteral("^[a-zA-Z-]+\\("));
-    static const QRegularExpression word(QStringLiteral("^[a-zA-Z]+$"));
-    const QString text = typed.trimmed();
-    const bool css = text.startsWith(u'#') || functional.match(text).hasMatch();
-    if (!css && !word.match(text).hasMatch())
-        return {};
-    CssReading reading = readCssColor(text);
-    if (reading.ok)
-        return {TypedCss::Kind::Color, reading};
-    return {css ? TypedCss::Kind::Refused : TypedCss::Kind::None, reading};
 }
 
 std::array<double, 3> componentsOf(Rgb c)
@@ -106,7 +81,7 @@ MainWindow::MainWindow(Toolkit &toolkit, QWidget *parent)
     ControlTable::applyTabOrder(clientArea);
 
     findControls();
-    createMenus();
+    menus = new MainMenus(toolkit, this);
     createScreenPick();
     connectHandlers();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -135,47 +110,6 @@ void MainWindow::findControls()
     paletteToggles[0].button->setIcon(Artwork::paletteToggleIcon(Artwork::Emblem::ColorCube));
     paletteToggles[1].button->setIcon(Artwork::paletteToggleIcon(Artwork::Emblem::SixteenColors));
     lockToggle->setIcon(Artwork::slideLockIcon());
-}
-
-void MainWindow::createMenus()
-{
-    struct MenuItem
-    {
-        const char *name;
-        const char *caption;
-        QKeySequence shortcut;
-        void (MainWindow::*handler)();
-    };
-    struct Menu
-    {
-        const char *name;
-        const char *caption;
-        std::initializer_list<MenuItem> items;
-    };
-    // clang-format off
-    const Menu menus[] = {
-        {"mnuFile", QT_TR_NOOP("&File"), {
-            {"mnuFileExit", QT_TR_NOOP("E&xit"), {}, &MainWindow::exitProgram},
-        }},
-        {"mnuQuestion", QT_TR_NOOP("&?"), {
-            {"mnuQuestionInfo", QT_TR_NOOP("&Info"), {}, &MainWindow::showInfo},
-            {"mnuQuestionAbout", QT_TR_NOOP("&About"), QKeySequence(Qt::Key_F1), &MainWindow::showAbout},
-        }},
-    };
-    // clang-format on
-
-    for (const Menu &m : menus) {
-        QMenu *menu = menuBar()->addMenu(tr(m.caption));
-        menu->setObjectName(QLatin1String(m.name));
-        for (const MenuItem &item : m.items) {
-            QAction *action = menu->addAction(tr(item.caption), this, item.handler);
-            action->setObjectName(QLatin1String(item.name));
-            if (!item.shortcut.isEmpty()) {
-                action->setShortcut(item.shortcut);
-                addAction(action); // the shortcut works while the menu is closed
-            }
-        }
-    }
 }
 
 void MainWindow::createScreenPick()
@@ -374,10 +308,10 @@ void MainWindow::applyFieldEdit(const NotationField &field)
     if (writingViews || !editPending)
         return;
     // A CSS colour typed or pasted into any notation field sets the whole colour.
-    const TypedCss css = typedCss(field.edit->text());
-    if (css.kind == TypedCss::Kind::Color)
+    const TypedColor css = TypedColor::of(field.edit->text());
+    if (css.kind == TypedColor::Kind::Color)
         return takeColor(css.reading.bytes);
-    if (css.kind == TypedCss::Kind::Refused)
+    if (css.kind == TypedColor::Kind::Refused)
         return refuseTypedCss(css.reading.reason);
     updateColor(field.notation);
 }
@@ -410,7 +344,7 @@ void MainWindow::applyTypedName()
 {
     if (writingViews)
         return;
-    if (const TypedCss css = typedCss(nameField->text()); css.kind == TypedCss::Kind::Refused)
+    if (const TypedColor css = TypedColor::of(nameField->text()); css.kind == TypedColor::Kind::Refused)
         return refuseTypedCss(css.reading.reason);
     updateColor(ColorSource::Name);
 }
@@ -504,29 +438,14 @@ void MainWindow::takeColor(Rgb color)
 
 // ---- Help and exit ----
 
-void MainWindow::showInfo()
+AboutWindow *MainWindow::aboutWindow() const
 {
-    toolkit.showMessage(infoMessage());
-}
-
-void MainWindow::showAbout()
-{
-    if (!about)
-        about = std::make_unique<AboutWindow>(Artwork::aboutPicture(devicePixelRatioF()));
-    about->show();
-    about->raise();
-    about->activateWindow();
-}
-
-void MainWindow::exitProgram()
-{
-    close(); // the last window closed, About with it: the program ends
+    return menus->aboutWindow();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // The About window belongs to the main one: closing the main window ends the program.
-    if (about)
-        about->close();
+    menus->closeAbout();
     QMainWindow::closeEvent(event);
 }

@@ -29,10 +29,10 @@
 
 #include <QMainWindow>
 #include <array>
-#include <memory>
 #include <optional>
 
 class AboutWindow;
+class MainMenus;
 class QAction;
 class QLineEdit;
 class QScrollBar;
@@ -62,7 +62,7 @@ public:
     SamplePage *samplePage() const { return page; }
     bool isWritingViews() const { return writingViews; }
     bool hasPendingEdit() const { return editPending; }
-    AboutWindow *aboutWindow() const { return about.get(); }
+    AboutWindow *aboutWindow() const;
     bool isPickingFromScreen() const;
 
 protected:
@@ -83,7 +83,6 @@ private:
     };
 
     void findControls();
-    void createMenus();
     void createScreenPick();
     void connectHandlers();
     void connectSwatch();
@@ -110,11 +109,8 @@ private:
     void snapToPalette(const PaletteToggle &toggle);
     void takeSampleColor(Rgb color);
     void pickColorFromDialog();
-    void exitProgram();
     void pickFromScreen();
     void takeCssText(const QString &text);
-    void showInfo();
-    void showAbout();
 
     Toolkit &toolkit;
     ReferenceTables tables;
@@ -134,5 +130,5 @@ private:
     SamplePageDragDrop *dragDrop = nullptr;
     SamplePage *page = nullptr;
     ScreenPick *screenPick = nullptr;
-    std::unique_ptr<AboutWindow> about;
+    MainMenus *menus = nullptr;
 };
