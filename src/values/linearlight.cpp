@@ -29,6 +29,18 @@ quint8 toByte(double linear)
     return quint8(std::lround(toSrgb(std::clamp(linear, 0.0, 1.0)) * 255));
 }
 
+Rgb average(std::span<const Rgb> colors)
+{
+    std::array<double, 3> sum{};
+    for (const Rgb color : colors) {
+        const std::array<double, 3> linear = ofBytes(color);
+        for (int i = 0; i < 3; ++i)
+            sum[i] += linear[i];
+    }
+    const double count = double(std::max<size_t>(colors.size(), 1));
+    return {toByte(sum[0] / count), toByte(sum[1] / count), toByte(sum[2] / count)};
+}
+
 double luminance(const std::array<double, 3> &linear)
 {
     return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2];
