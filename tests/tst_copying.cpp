@@ -3,6 +3,7 @@
 #include "copying/colortemplate.h"
 #include "copying/copypreferences.h"
 #include "css/cssformats.h"
+#include "palettes/paletteexport.h"
 #include "values/linearlight.h"
 
 #include <QSettings>
@@ -113,6 +114,18 @@ private slots:
                 QVERIFY2(std::abs(read * 255 - byte) < 0.5 - 1e-6, qPrintable(QString::number(byte)));
             }
         }
+    }
+
+    void templatesInExport()
+    {
+        const UserPalette palette{
+            QStringLiteral("Brand"), {{{255, 128, 0}, QStringLiteral("brand 500")}, {{18, 52, 86}, {}}}};
+        const QString alpha = QStringLiteral("rgb({r} {g} {b} / 50%)");
+        QCOMPARE(PaletteExport::write(palette, PaletteForm::Css, CssFormat::Hex, alpha),
+            QStringLiteral(":root {\n  --brand-500: rgb(255 128 0 / 50%);\n  --brand-2: rgb(18 52 86 / 50%);\n}\n"));
+        QCOMPARE(
+            PaletteExport::write(palette, PaletteForm::Lines, CssFormat::Hex, QStringLiteral("{name}={hex}"), {true}),
+            QStringLiteral("brand 500=#FF8000\n=#123456\n"));
     }
 
     void preferencesKept()

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "palettes/paletteexport.h"
 
+#include "copying/colortemplate.h"
 #include "css/colorspace.h"
 #include "palettes/gplformat.h"
 #include "text/asciicase.h"
@@ -22,11 +23,21 @@ struct FormName
 const FormName formNames[] = {{PaletteForm::Css, "css"}, {PaletteForm::Tailwind, "tailwind"},
     {PaletteForm::Tokens, "tokens"}, {PaletteForm::Gpl, "gpl"}, {PaletteForm::Lines, "lines"}};
 
-QString colorText(Rgb color, CssFormat format)
+// How each colour's value is written: in a CSS format, or by the user's template.
+struct ValueStyle
 {
-    const QString text = CssFormats::write(color, format);
-    return text.isEmpty() ? CssFormats::write(color, CssFormat::Hex) : text;
-}
+    CssFormat format;
+    const QString &templateText;
+    const HexStyle &hex;
+
+    QString of(const PaletteEntry &entry) const
+    {
+        if (!templateText.isEmpty())
+            return ColorTemplate::expand(templateText, entry.color, entry.name, hex).text;
+        const QString text = CssFormats::write(entry.color, format);
+        return text.isEmpty() ? CssFormats::write(entry.color, CssFormat::Hex) : text;
+    }
+};
 
 QString cssIdentifier(const QString &name)
 {
@@ -76,14 +87,14 @@ QStringList uniqueNames(const UserPalette &palette, QString (*make)(const QStrin
     return names;
 }
 
-QString declarations(const UserPalette &palette, CssFormat format, const QString &opening, bool tailwind)
+QString declarations(const UserPalette &palette, const ValueStyle &style, const QString &opening, bool tailwind)
 {
     const QStringList names = uniqueNames(palette, cssIdentifier, u'-');
     QString text = opening + QStringLiteral(" {\n");
     for (qsizetype i = 0; i < names.size(); ++i) {
         const bool prefixed = tailwind && !names.at(i).startsWith(QLatin1String("color-"));
         text += QStringLiteral("  --") + (prefixed ? QStringLiteral("color-") : QString()) + names.at(i)
-            + QStringLiteral(": ") + colorText(palette.entries.at(i).color, format) + QStringLiteral(";\n");
+            + QStringLiteral(": ") + style.of(palette.entries.at(i)) + QStringLiteral(";\n");
     }
     return text + QStringLiteral("}\n");
 }
@@ -196,18 +207,20 @@ std::optional<PaletteForm> named(QStringView name)
     return std::nullopt;
 }
 
-QString write(const UserPalette &palette, PaletteForm form, CssFormat format)
+QString write(
+    const UserPalette &palette, PaletteForm form, CssFormat format, const QString &templateText, const HexStyle &hex)
 {
+    const ValueStyle style{format, templateText, hex};
     switch (form) {
-    case PaletteForm::Css: return declarations(palette, format, QStringLiteral(":root"), false);
-    case PaletteForm::Tailwind: return declarations(palette, format, QStringLiteral("@theme"), true);
+    case PaletteForm::Css: return declarations(palette, style, QStringLiteral(":root"), false);
+    case PaletteForm::Tailwind: return declarations(palette, style, QStringLiteral("@theme"), true);
     case PaletteForm::Tokens: return tokens(palette, format);
     case PaletteForm::Gpl: return QString::fromUtf8(GplFormat::write(palette));
     case PaletteForm::Lines: break;
     }
     QString lines;
     for (const PaletteEntry &entry : palette.entries)
-        lines += colorText(entry.color, format) + u'\n';
+        lines += style.of(entry) + u'\n';
     return lines;
 }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "copying/hexstyle.h"
 #include "css/cssformats.h"
 #include "palettes/userpalette.h"
 
@@ -38,6 +39,9 @@ std::optional<PaletteForm> named(QStringView name);
 /// - gpl: the GIMP palette file (the format plays no part);
 /// - lines: one colour a line, nothing else.
 /// Every form ends with a line end.
-QString write(const UserPalette &palette, PaletteForm form, CssFormat format);
+/// With a template (checked by the caller), each colour's value in css, tailwind and lines is
+/// the template filled in for it, its name for {name}; tokens and gpl do not take one.
+QString write(const UserPalette &palette, PaletteForm form, CssFormat format, const QString &templateText = {},
+    const HexStyle &hex = {});
 
 } // namespace PaletteExport
