@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Rusket authors
 // SPDX-License-Identifier: MIT
+#include "cli/backgroundchild.h"
 #include "cli/conversion.h"
 #include "cli/commandline.h"
 #include "cli/displayguard.h"
 #include "cli/translations.h"
 #include "artwork/artwork.h"
+#include "picking/commandlinepick.h"
 #include "window/mainwindow.h"
 #include "window/qttoolkit.h"
 #include "rusketversion.h"
@@ -31,7 +33,7 @@ int answerWithoutWindow(int &argc, char *argv[], const QStringList &arguments, c
     Translations::install(app);
     const CommandLineReply reply = replyBeforeWindowSystem(arguments, environment).value();
     if (reply.convertStandardInput)
-        return Conversion::convertLines(stdin, stdout, stderr, reply.format);
+        return Conversion::convertLines(stdin, stdout, stderr, reply.writing);
     if (reply.deferred)
         return print(reply.deferred());
     return print(reply);
@@ -48,16 +50,20 @@ int main(int argc, char *argv[])
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (replyBeforeWindowSystem(arguments, environment))
         return answerWithoutWindow(argc, argv, arguments, environment);
+    const std::optional<PickRequest> pick = pickRequest(arguments);
+    if (pick && pick->copy)
+        BackgroundChild::fork(); // what is copied stays on the clipboard after the command
 
     DisplayGuard guard(displaySettings(arguments, environment));
     QApplication app(argc, argv); // takes Qt's own options out of the arguments
     guard.release();
     Translations::install(app);
-    if (const std::optional<CommandLineReply> reply = replyToCommandLine(QApplication::arguments())) {
+    if (const std::optional<CommandLineReply> reply = replyToCommandLine(QApplication::arguments()))
         return print(*reply);
-    }
     QApplication::setApplicationVersion(QStringLiteral(RUSKET_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(RUSKET_APP_ID));
+    if (pick)
+        return CommandLinePick::run(*pick);
 
     QtToolkit toolkit;
     MainWindow window(toolkit);

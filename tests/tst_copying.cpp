@@ -143,6 +143,10 @@ private slots:
         QCOMPARE(preferences.write({255, 136, 0}, preferences.defaultForm)->text, QStringLiteral("--x: F80;"));
         QCOMPARE(preferences.write({255, 136, 0}, QStringLiteral("hex"))->text, QStringLiteral("F80"));
         QCOMPARE(preferences.write({}, QStringLiteral("Nothing")), std::nullopt);
+        preferences.defaultForm = QStringLiteral("name"); // hex where a colour has no name
+        QCOMPARE(preferences.writeDefault({255, 0, 0}), QStringLiteral("red"));
+        QCOMPARE(preferences.writeDefault({255, 136, 0}), QStringLiteral("F80"));
+        preferences.defaultForm = QStringLiteral("Var");
 
         // A file edited by hand: what the dialog would refuse is left out, and an unknown default is hex.
         settings.setValue(QStringLiteral("copy/templates/2/text"), QStringLiteral("{bogus}"));

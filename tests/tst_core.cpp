@@ -7,6 +7,7 @@
 #include "tables/colornametable.h"
 #include "tables/datafiles.h"
 #include "tables/palette.h"
+#include "tables/usersettings.h"
 #include "values/contrast.h"
 #include "values/conversions.h"
 #include "values/entryreading.h"
@@ -16,6 +17,7 @@
 
 #include <QColor>
 #include <QDir>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <poll.h>
@@ -51,13 +53,15 @@ class CoreTest : public QObject
         return file.fileName();
     }
 
-    // What `rusket --convert - --format hex` writes for the input: output, errors, exit status.
-    static std::tuple<QByteArray, QByteArray, int> converted(std::FILE *in)
+    // What `rusket --convert - --format hex` (or another form) writes for the input: output,
+    // errors, exit status.
+    static std::tuple<QByteArray, QByteArray, int> converted(
+        std::FILE *in, const ColorWriting &writing = {CssFormat::Hex})
     {
         char *output = nullptr, *errors = nullptr;
         size_t outputSize = 0, errorsSize = 0;
         std::FILE *out = open_memstream(&output, &outputSize), *err = open_memstream(&errors, &errorsSize);
-        const int status = Conversion::convertLines(in, out, err, CssFormat::Hex);
+        const int status = Conversion::convertLines(in, out, err, writing);
         for (std::FILE *file : {in, out, err})
             std::fclose(file);
         const std::tuple result{
@@ -71,6 +75,7 @@ private slots:
     void initTestCase()
     {
         QLocale::setDefault(english); // the texts as written in English, whatever the environment's locale
+        qputenv("XDG_CONFIG_HOME", dir.path().toUtf8()); // the user's settings, which templates follow
     }
 
     void reading_data()
@@ -301,6 +306,8 @@ private slots:
         QProcessEnvironment display;
         display.insert(QStringLiteral("DISPLAY"), QStringLiteral(":1"));
         const QString longName = QStringLiteral("--color ") + QString(80, u'a');
+        QSettings(UserSettings::file(), QSettings::IniFormat)
+            .setValue("copy/hexUpperCase", true); // templates follow it
         using Row = std::tuple<QString, QProcessEnvironment, int, const char *>; // status -1: no reply
         const Row early[] = {{"-geometry +10+10 -name foo -title X -reverse", display, -1, ""},
             {"--nope", display, -1, ""}, {"-display :1", {}, -1, ""}, {"-platform offscreen", {}, -1, ""},
@@ -317,10 +324,19 @@ private slots:
             {"--convert red --convert blue", {}, 2, "--convert is given more than once."},
             {"--convert red --format hex", {}, 0, "#ff0000\n"},
             {"--convert red --format cmyk", {}, 2, "rusket: unknown format"},
-            {"--format hex", {}, 2, "rusket: --format goes with --convert or --export-palette."},
+            {"--format hex", {}, 2, "rusket: --format goes with --convert, --pick or --export-palette."},
+            {"--template {r}", display, 2, "rusket: --template goes with --convert, --pick or --export-palette."},
+            {"--copy", display, 2, "rusket: --copy goes with --pick."}, {"--pick -style fusion", display, -1, ""},
+            {"--pick --copy", {}, 1, "rusket: no display found."},
+            {"--pick --template {r}/{nope}", display, 2, "rusket: --template: unknown placeholder {nope}\n"},
+            {"--pick --template {r} --format hex", display, 2, "--format does not go with --template."},
+            {"--convert red --template {r.f}/{hsl.h}/{hex}", {}, 0, "1/0/#FF0000\n"},
+            {"--export-palette X --as gpl --template {r}", {}, 2, "--template goes with --as css, tailwind or lines."},
             {"--color nosuch", display, 2, "rusket: --color: "}, {"--color INDIGO", display, -1, ""},
             {longName, display, 2, "aaaaaaaaaa\u2026'"}};
         const Row late[] = {{"", {}, -1, ""}, {"--nope", {}, 2, "rusket: Unknown option 'nope'.\nTry 'rusket --help'"},
+            {"--pick --copy --template {hex}", {}, -1, ""},
+            {"--pick --color red", {}, 2, "--color does not go with --pick."},
             {"page.css", {}, 2, "rusket: Unexpected argument 'page.css'.\n"}};
         for (const auto &rows : {std::span<const Row>(early), std::span<const Row>(late)}) {
             for (const auto &[line, environment, status, expected] : rows) {
@@ -334,6 +350,10 @@ private slots:
             }
         }
         QCOMPARE(startColor({"rusket", "--color", "hsl(120 100% 25%)"}), std::optional(Rgb{0, 128, 0}));
+        const std::optional<PickRequest> pick = pickRequest({"rusket", "--pick", "--copy", "--template", "{hex}"});
+        QVERIFY(pick && pick->copy && !pick->writing.format && pick->writing.templateText == "{hex}");
+        QCOMPARE(Conversion::allFormats({255, 0, 0}, pick->writing), QStringLiteral("#FF0000\n"));
+        QCOMPARE(pickRequest({"rusket", "--format", "rgb"}), std::nullopt);
         QCOMPARE(startColor({"rusket"}), std::nullopt);
     }
 
@@ -349,7 +369,8 @@ private slots:
             out.write(content);
             return out.fileName();
         };
-        const QString css = file("brand.css", ":root { --brand-500: #ff8000; color: red; } .a { --ink: rgb(18 52 86); }");
+        const QString css
+            = file("brand.css", ":root { --brand-500: #ff8000; color: red; } .a { --ink: rgb(18 52 86); }");
         using Row = std::tuple<QString, int, const char *, const char *>; // arguments, status, output, error
         const Row rows[] = {
             {"--import-palette " + css + " --name Brand", 0, "Imported 2 colors as the palette 'Brand'.\n", ""},
@@ -362,8 +383,8 @@ private slots:
             {"--export-palette Brand --as scss", 2, "", "--export-palette needs --as"},
             {"--list-palettes --as css", 2, "", "--as does not go with --list-palettes."},
             {"--convert red --name x", 2, "", "--name does not go with --convert."},
-            {"--import-palette " + file("broken.txt", "red\nnot a color\n"), 1, "Imported 1 color as the palette 'broken'.",
-                "broken.txt, line 2: "},
+            {"--import-palette " + file("broken.txt", "red\nnot a color\n"), 1,
+                "Imported 1 color as the palette 'broken'.", "broken.txt, line 2: "},
             {"--import-palette " + home.filePath("nothing.gpl"), 1, "", "nothing.gpl"},
         };
         for (const auto &[line, status, output, error] : rows) {
@@ -399,6 +420,11 @@ private slots:
             QVERIFY2(written == output && complaints.contains(errors) && exitStatus == status, name);
             QVERIFY2(complaints.size() < 200, name);
         }
+        const QByteArray lines = "red\n\nnot\n";
+        const auto templated = converted(fmemopen(const_cast<char *>(lines.data()), size_t(lines.size()), "r"),
+            {std::nullopt, QStringLiteral("({r.p}%)")});
+        QVERIFY(std::get<0>(templated) == "(100%)\n\n\n" && std::get<1>(templated).startsWith("line 3: ")
+            && std::get<2>(templated) == 1);
         const auto [written, complaints, status] = converted(std::fopen("/", "r"));
         QCOMPARE(complaints, "rusket: the input could not be read: Is a directory\n");
         QCOMPARE(status, 1);
@@ -410,7 +436,7 @@ private slots:
         int input[2], output[2];
         QVERIFY(pipe(input) == 0 && pipe(output) == 0);
         std::FILE *in = fdopen(input[0], "r"), *out = fdopen(output[1], "w"), *errors = std::tmpfile();
-        std::thread converter([&] { Conversion::convertLines(in, out, errors, CssFormat::Hex); });
+        std::thread converter([&] { Conversion::convertLines(in, out, errors, {CssFormat::Hex}); });
         QCOMPARE(::write(input[1], "red\nbl", 6), 6);
         pollfd answer{output[0], POLLIN, 0};
         const bool answered = poll(&answer, 1, 10000) == 1;

@@ -346,7 +346,7 @@ private slots:
             char *output = nullptr, *errors = nullptr;
             size_t outputSize = 0, errorsSize = 0;
             std::FILE *out = open_memstream(&output, &outputSize), *err = open_memstream(&errors, &errorsSize);
-            QCOMPARE(Conversion::convertLines(in, out, err, CssFormat::Hex), status);
+            QCOMPARE(Conversion::convertLines(in, out, err, {CssFormat::Hex}), status);
             std::fclose(in);
             std::fclose(out);
             std::fclose(err);
@@ -355,7 +355,7 @@ private slots:
             std::free(output);
             std::free(errors);
         }
-        QCOMPARE(Conversion::allFormats({255, 0, 0}, std::nullopt).split(u'\n').value(9), QStringLiteral("name: red"));
+        QCOMPARE(Conversion::allFormats({255, 0, 0}, {}).split(u'\n').value(9), QStringLiteral("name: red"));
 
         // Output that cannot be written fails, and says so.
         std::FILE *in = fmemopen(const_cast<char *>("red\n"), 4, "r");
@@ -363,7 +363,7 @@ private slots:
         char *errors = nullptr;
         size_t errorsSize = 0;
         std::FILE *err = open_memstream(&errors, &errorsSize);
-        QCOMPARE(Conversion::convertLines(in, full, err, CssFormat::Hex), 1);
+        QCOMPARE(Conversion::convertLines(in, full, err, {CssFormat::Hex}), 1);
         for (std::FILE *file : {in, full, err})
             std::fclose(file);
         QCOMPARE(QByteArray(errors), "rusket: the output could not be written: No space left on device\n");

@@ -302,6 +302,21 @@ private slots:
         history.entries = lettered("a b a c");
         History::tidy(history);
         QCOMPARE(letters(history.entries), QStringLiteral("a b c"));
+
+        // Recorded and saved at once, after what another copy recorded; a History file that is no
+        // palette is left alone and said so.
+        QTemporaryDir folder;
+        PaletteStore mine(folder.path()), theirs(folder.path());
+        QCOMPARE(History::recordIn(mine, {4, 5, 6}), std::nullopt);
+        QCOMPARE(History::recordIn(theirs, {1, 2, 3}), std::nullopt);
+        QCOMPARE(History::recordIn(mine, {7, 8, 9}), std::nullopt);
+        QCOMPARE(mine.palette(PaletteStore::historyId)->entries,
+            (QList<PaletteEntry>{{{7, 8, 9}, ""}, {{1, 2, 3}, ""}, {{4, 5, 6}, ""}}));
+        QFile broken(folder.filePath(PaletteStore::historyId));
+        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("no palette") > 0);
+        broken.close();
+        QVERIFY(History::recordIn(mine, {1, 1, 1}).has_value());
+        QVERIFY(broken.open(QIODevice::ReadOnly) && broken.readAll() == "no palette");
     }
 
     void exports_data()

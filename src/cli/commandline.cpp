@@ -5,11 +5,14 @@
 #include "cli/conversion.h"
 #include "cli/palettecommands.h"
 #include "css/csscolorreader.h"
+#include "copying/copypreferences.h"
 #include "palettes/palettestore.h"
 #include "rusketversion.h"
+#include "tables/usersettings.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QSettings>
 #include <array>
 #include <string_view>
 
@@ -25,9 +28,19 @@ const char helpText[] = QT_TRANSLATE_NOOP("CommandLine",
     "  --color TEXT          Start with the CSS color TEXT current.\n"
     "  --convert TEXT        Print the CSS color TEXT in every format, one a line, and exit;\n"
     "                        with -, convert one color a line from standard input.\n"
-    "  --format NAME         With --convert, print only this format: hex, rgb, hsl, hwb,\n"
-    "                        lab, lch, oklab, oklch, display-p3 or name; with\n"
+    "  --pick                Pick a color from the screen, without the window, and print\n"
+    "                        it in the form the preferences copy (hex unless changed).\n"
+    "                        Shift with the click keeps picking; Escape ends.\n"
+    "  --copy                With --pick, copy the color too; Rusket holds it in the\n"
+    "                        background until another program takes the clipboard.\n"
+    "  --format NAME         With --convert or --pick, print only this format: hex, rgb,\n"
+    "                        hsl, hwb, lab, lch, oklab, oklch, display-p3 or name; with\n"
     "                        --export-palette, write each color so (hex without it).\n"
+    "  --template TEXT       With --convert, --pick or --export-palette, write each color\n"
+    "                        by TEXT, whose placeholders take its values: {r} {g} {b}\n"
+    "                        (with .f a fraction, .p a percentage, .x two hex digits),\n"
+    "                        {hex} {rgb} {hsl} ... {oklch}, the parts of a format such as\n"
+    "                        {hsl.h} or {oklch.l}, and {name}.\n"
     "  --list-palettes       Print the name of every palette, one a line, History first.\n"
     "  --export-palette NAME Print the palette NAME in the form --as gives.\n"
     "  --as FORM             With --export-palette: css (custom properties), tailwind\n"
@@ -40,8 +53,12 @@ const char helpText[] = QT_TRANSLATE_NOOP("CommandLine",
     "Examples:\n"
     "  rusket --convert '#ff8000' --format oklch\n"
     "  rusket --convert - --format hex < colors.txt\n"
+    "  rusket --pick --copy --template 'Color({r}, {g}, {b})'\n"
     "  rusket --import-palette brand.css --name Brand\n"
     "  rusket --export-palette Brand --as tailwind --format oklch > theme.css\n"
+    "\n"
+    "Exit status: 0 when done, 1 on an error, 2 for a usage error, 3 when --pick was\n"
+    "cancelled.\n"
     "\n"
     "Qt's own window options, such as -style or -geometry, are passed on to Qt.\n");
 
@@ -114,48 +131,68 @@ CommandLineReply refused(int status, const char *text, const QString &reason)
     return CommandLineReply::error(status, translated(text).arg(Conversion::readableReason(reason)));
 }
 
+// A template given on the command line writes {hex} and {r.x} in the user's hexadecimal style.
+HexStyle userHexStyle()
+{
+    QSettings settings(UserSettings::file(), QSettings::IniFormat);
+    return CopyPreferences::load(settings).hex;
+}
+
 struct OwnOptions
 {
     QCommandLineOption help{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version{QStringList{QStringLiteral("v"), QStringLiteral("version")}};
     QCommandLineOption color{QStringLiteral("color"), {}, QStringLiteral("TEXT")};
     QCommandLineOption convert{QStringLiteral("convert"), {}, QStringLiteral("TEXT")};
+    QCommandLineOption pick{QStringLiteral("pick")};
+    QCommandLineOption copy{QStringLiteral("copy")};
     QCommandLineOption format{QStringLiteral("format"), {}, QStringLiteral("NAME")};
+    QCommandLineOption templateText{QStringLiteral("template"), {}, QStringLiteral("TEXT")};
     QCommandLineOption listPalettes{QStringLiteral("list-palettes")};
     QCommandLineOption exportPalette{QStringLiteral("export-palette"), {}, QStringLiteral("NAME")};
     QCommandLineOption as{QStringLiteral("as"), {}, QStringLiteral("FORM")};
     QCommandLineOption importPalette{QStringLiteral("import-palette"), {}, QStringLiteral("FILE")};
     QCommandLineOption name{QStringLiteral("name"), {}, QStringLiteral("NAME")}; // Qt's own without a command
+    const std::array<const QCommandLineOption *, 13> all = {&help, &version, &color, &convert, &pick, &copy, &format,
+        &templateText, &listPalettes, &exportPalette, &as, &importPalette, &name};
 
-    // The commands that answer without a window, and what may go beside each.
+    // The commands, what may go beside each, and whether it answers without a window system
+    // (then Qt's options go beside it no more than others).
     struct Command
     {
         const QCommandLineOption *option;
-        std::array<const QCommandLineOption *, 2> companions; // nullptr: none more
+        std::array<const QCommandLineOption *, 3> companions; // nullptr: none more
+        bool windowless = true;
     };
-    const Command commands[6] = {{&help, {}}, {&version, {}}, {&convert, {&format, nullptr}}, {&listPalettes, {}},
-        {&exportPalette, {&as, &format}}, {&importPalette, {&name, nullptr}}};
+    const Command commands[7] = {{&help, {}}, {&version, {}}, {&convert, {&format, &templateText}}, {&listPalettes, {}},
+        {&exportPalette, {&as, &format, &templateText}}, {&importPalette, {&name}},
+        {&pick, {&format, &templateText, &copy}, false}};
 
     explicit OwnOptions(QCommandLineParser &parser)
     {
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions(
-            {help, version, color, convert, format, listPalettes, exportPalette, as, importPalette, name});
+        for (const QCommandLineOption *option : all)
+            parser.addOption(*option);
     }
 
-    const Command *windowlessCommand(const QCommandLineParser &parser) const
+    const Command *command(const QCommandLineParser &parser) const
     {
-        for (const Command &command : commands) {
-            if (parser.isSet(*command.option))
-                return &command;
+        for (const Command &each : commands) {
+            if (parser.isSet(*each.option))
+                return &each;
         }
         return nullptr;
     }
 
+    const Command *windowlessCommand(const QCommandLineParser &parser) const
+    {
+        const Command *given = command(parser);
+        return given && given->windowless ? given : nullptr;
+    }
+
     const QCommandLineOption *named(const QString &optionName) const
     {
-        for (const QCommandLineOption *option :
-            {&help, &version, &color, &convert, &format, &listPalettes, &exportPalette, &as, &importPalette, &name}) {
+        for (const QCommandLineOption *option : all) {
             if (option->names().contains(optionName))
                 return option;
         }
@@ -176,7 +213,7 @@ struct OwnOptions
         return usageError(parser.errorText());
     }
 
-    // Each option once; beside a command without a window nothing but what goes with it.
+    // Each option once; beside a command nothing but what goes with it.
     std::optional<CommandLineReply> refusedCombination(const QCommandLineParser &parser) const
     {
         QList<const QCommandLineOption *> given;
@@ -187,35 +224,62 @@ struct OwnOptions
                     QCoreApplication::translate("CommandLine", "%1 is given more than once.").arg(longName(*option)));
             given.append(option);
         }
-        const Command *command = windowlessCommand(parser);
+        const Command *chosen = command(parser);
         for (const QCommandLineOption *option : given) {
-            if (command && option != command->option && !std::ranges::count(command->companions, option))
+            if (chosen && option != chosen->option && !std::ranges::count(chosen->companions, option))
                 return usageError(QCoreApplication::translate("CommandLine", "%1 does not go with %2.")
-                                      .arg(longName(*option), longName(*command->option)));
+                                      .arg(longName(*option), longName(*chosen->option)));
         }
         return std::nullopt;
     }
 
-    // The commands that need no window, and a refused --color.
+    // An option given without the command it goes with.
+    std::optional<CommandLineReply> withoutItsCommand(const QCommandLineParser &parser) const
+    {
+        const bool writes = parser.isSet(convert) || parser.isSet(exportPalette) || parser.isSet(pick);
+        const std::pair<const QCommandLineOption *, const char *> needs[] = {
+            {&format,
+                writes ? nullptr
+                       : QT_TRANSLATE_NOOP("CommandLine", "--format goes with --convert, --pick or --export-palette.")},
+            {&templateText,
+                writes
+                    ? nullptr
+                    : QT_TRANSLATE_NOOP("CommandLine", "--template goes with --convert, --pick or --export-palette.")},
+            {&copy, parser.isSet(pick) ? nullptr : QT_TRANSLATE_NOOP("CommandLine", "--copy goes with --pick.")},
+            {&as,
+                parser.isSet(exportPalette) ? nullptr
+                                            : QT_TRANSLATE_NOOP("CommandLine", "--as goes with --export-palette.")},
+        };
+        for (const auto &[option, refusal] : needs) {
+            if (refusal && parser.isSet(*option))
+                return usageError(translated(refusal));
+        }
+        return std::nullopt;
+    }
+
+    // The commands that need no window, and a refused --color, --format or --template.
     std::optional<CommandLineReply> replyWithoutWindow(const QCommandLineParser &parser) const
     {
         if (parser.isSet(help))
             return CommandLineReply::output(translated(helpText));
         if (parser.isSet(version))
             return CommandLineReply::output(QStringLiteral("Rusket " RUSKET_VERSION "\n"));
+        if (std::optional<CommandLineReply> refusal = withoutItsCommand(parser))
+            return refusal;
         std::optional<CssFormat> chosen;
         if (parser.isSet(format)) {
             chosen = CssFormats::named(parser.value(format));
             if (!chosen)
                 return usageError(
                     QCoreApplication::translate("CommandLine", "unknown format '%1'.").arg(parser.value(format)));
-            if (!parser.isSet(convert) && !parser.isSet(exportPalette))
-                return usageError(
-                    QCoreApplication::translate("CommandLine", "--format goes with --convert or --export-palette."));
         }
+        if (std::optional<CommandLineReply> refusal = refusedTemplate(parser))
+            return refusal;
+        const ColorWriting writing{
+            chosen, parser.value(templateText), parser.isSet(templateText) ? userHexStyle() : HexStyle{}};
         if (parser.isSet(convert))
-            return converted(parser.value(convert), chosen);
-        if (std::optional<CommandLineReply> reply = paletteReply(parser, chosen))
+            return converted(parser.value(convert), writing);
+        if (std::optional<CommandLineReply> reply = paletteReply(parser, writing))
             return reply;
         if (parser.isSet(color)) {
             const CssReading reading = readCssColor(parser.value(color));
@@ -225,9 +289,35 @@ struct OwnOptions
         return std::nullopt;
     }
 
+    // A template with a placeholder Rusket does not know, one that writes nothing, one that
+    // would break the one line each color gets, or one beside a form that takes none.
+    std::optional<CommandLineReply> refusedTemplate(const QCommandLineParser &parser) const
+    {
+        if (!parser.isSet(templateText))
+            return std::nullopt;
+        const QString text = parser.value(templateText);
+        const char *refusal = nullptr;
+        if (parser.isSet(format))
+            return usageError(QCoreApplication::translate("CommandLine", "%1 does not go with %2.")
+                                  .arg(longName(format), longName(templateText)));
+        if (text.isEmpty())
+            refusal = QT_TRANSLATE_NOOP("CommandLine", "--template needs a text.");
+        else if (parser.isSet(exportPalette) && !QStringList{"css", "tailwind", "lines"}.contains(parser.value(as)))
+            refusal = QT_TRANSLATE_NOOP("CommandLine", "--template goes with --as css, tailwind or lines.");
+        else if ((parser.value(convert) == u'-' || parser.value(as) == QLatin1String("lines"))
+            && (text.contains(u'\n') || text.contains(u'\r')))
+            refusal
+                = QT_TRANSLATE_NOOP("CommandLine", "--template cannot hold a line break where each color is one line.");
+        if (refusal)
+            return usageError(translated(refusal));
+        const ColorTemplate::Result tried = ColorTemplate::expand(text, {});
+        if (!tried.ok())
+            return usageError(QStringLiteral("--template: ") + tried.error);
+        return std::nullopt;
+    }
+
     // The palette commands read and write the user's palettes once, when the answer is given.
-    std::optional<CommandLineReply> paletteReply(
-        const QCommandLineParser &parser, std::optional<CssFormat> format) const
+    std::optional<CommandLineReply> paletteReply(const QCommandLineParser &parser, const ColorWriting &writing) const
     {
         const auto deferred = [](std::function<CommandLineReply(PaletteStore &)> work) {
             CommandLineReply reply;
@@ -237,8 +327,6 @@ struct OwnOptions
             };
             return reply;
         };
-        if (parser.isSet(as) && !parser.isSet(exportPalette))
-            return usageError(QCoreApplication::translate("CommandLine", "--as goes with --export-palette."));
         if (parser.isSet(listPalettes))
             return deferred(&PaletteCommands::list);
         if (parser.isSet(exportPalette)) {
@@ -246,8 +334,8 @@ struct OwnOptions
             if (!form)
                 return usageError(QCoreApplication::translate(
                     "CommandLine", "--export-palette needs --as css, tailwind, tokens, gpl or lines."));
-            return deferred([name = parser.value(exportPalette), form, format](PaletteStore &store) {
-                return PaletteCommands::exportPalette(store, name, *form, format.value_or(CssFormat::Hex));
+            return deferred([name = parser.value(exportPalette), form, writing](PaletteStore &store) {
+                return PaletteCommands::exportPalette(store, name, *form, writing);
             });
         }
         if (parser.isSet(importPalette))
@@ -256,18 +344,18 @@ struct OwnOptions
         return std::nullopt;
     }
 
-    static CommandLineReply converted(const QString &text, std::optional<CssFormat> format)
+    static CommandLineReply converted(const QString &text, const ColorWriting &writing)
     {
         if (text == u'-') {
             CommandLineReply reply;
             reply.convertStandardInput = true;
-            reply.format = format;
+            reply.writing = writing;
             return reply;
         }
         const CssReading reading = readCssColor(text);
         if (!reading.ok)
             return refused(1, QT_TRANSLATE_NOOP("CommandLine", "rusket: %1\n"), reading.reason);
-        return CommandLineReply::output(Conversion::allFormats(reading.bytes, format));
+        return CommandLineReply::output(Conversion::allFormats(reading.bytes, writing));
     }
 };
 
@@ -301,6 +389,17 @@ std::optional<CommandLineReply> replyToCommandLine(const QStringList &arguments)
     if (std::optional<CommandLineReply> refusal = own.refusedCombination(parser))
         return refusal;
     return own.replyWithoutWindow(parser);
+}
+
+std::optional<PickRequest> pickRequest(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const OwnOptions own(parser);
+    parser.parse(arguments);
+    if (!parser.isSet(own.pick))
+        return std::nullopt;
+    return PickRequest{{CssFormats::named(parser.value(own.format)), parser.value(own.templateText), userHexStyle()},
+        parser.isSet(own.copy)};
 }
 
 std::optional<Rgb> startColor(const QStringList &arguments)

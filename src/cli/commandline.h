@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "cli/conversion.h"
 #include "css/cssformats.h"
 
 #include <QProcessEnvironment>
@@ -16,8 +17,8 @@ struct CommandLineReply
     int exitStatus = 0;
     QString standardOutput;
     QString standardError;
-    bool convertStandardInput = false; // then the colors come one a line, in this format
-    std::optional<CssFormat> format;
+    bool convertStandardInput = false; // then the colors come one a line, written so
+    ColorWriting writing;
     std::function<CommandLineReply()> deferred; // work done once, when the answer is given
 
     static CommandLineReply output(const QString &text)
@@ -44,6 +45,16 @@ std::optional<CommandLineReply> replyBeforeWindowSystem(
 
 /// After Qt has taken its own options: whatever is left must be the program's own.
 std::optional<CommandLineReply> replyToCommandLine(const QStringList &arguments);
+
+/// What --pick asks for: how each color picked is printed, and whether it is copied too.
+struct PickRequest
+{
+    ColorWriting writing; // with neither a format nor a template, the form the preferences copy
+    bool copy = false;
+};
+
+/// The pick from the screen the arguments ask for, once they were found sound.
+std::optional<PickRequest> pickRequest(const QStringList &arguments);
 
 /// The color --color asks the window to start with.
 std::optional<Rgb> startColor(const QStringList &arguments);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/conversion.h"
 
+#include "copying/colortemplate.h"
 #include "css/csscolorreader.h"
 
 #include <QCoreApplication>
@@ -65,9 +66,9 @@ bool looksLikeUtf16(std::string_view start)
 class LineConverter
 {
 public:
-    LineConverter(std::FILE *errors, std::optional<CssFormat> format)
+    LineConverter(std::FILE *errors, const ColorWriting &writing)
         : errors(errors)
-        , format(format)
+        , writing(writing)
     { }
 
     std::string written; // the answers so far, to be written out
@@ -111,7 +112,7 @@ public:
 
 private:
     std::FILE *errors;
-    std::optional<CssFormat> format;
+    const ColorWriting &writing;
     std::string pending; // a line not yet ended
     size_t scanned = 0; // how much of it holds no line end
     bool started = false;
@@ -149,13 +150,13 @@ private:
             written += '\n';
             writeText(errors,
                 QStringLiteral("line %1: %2\n").arg(lineNumber).arg(Conversion::readableReason(reading.reason)));
-        } else if (format == CssFormat::Hex) {
+        } else if (writing.format == CssFormat::Hex) {
             char hex[8];
             CssFormats::writeHex(reading.bytes, hex);
             hex[7] = '\n';
             written.append(hex, 8);
         } else {
-            written += Conversion::allFormats(reading.bytes, format).toStdString();
+            written += Conversion::allFormats(reading.bytes, writing).toStdString();
         }
     }
 };
@@ -164,10 +165,12 @@ private:
 
 namespace Conversion {
 
-QString allFormats(Rgb color, std::optional<CssFormat> format)
+QString allFormats(Rgb color, const ColorWriting &writing)
 {
-    if (format)
-        return CssFormats::write(color, *format) + u'\n';
+    if (!writing.templateText.isEmpty())
+        return ColorTemplate::expand(writing.templateText, color, {}, writing.hex).text + u'\n';
+    if (writing.format)
+        return CssFormats::write(color, *writing.format) + u'\n';
     QString text;
     for (CssFormat each : CssFormats::all)
         text += (QLatin1String(CssFormats::nameOf(each)) + QStringLiteral(": ") + CssFormats::write(color, each))
@@ -176,11 +179,11 @@ QString allFormats(Rgb color, std::optional<CssFormat> format)
     return text;
 }
 
-int convertLines(std::FILE *in, std::FILE *out, std::FILE *errors, std::optional<CssFormat> format)
+int convertLines(std::FILE *in, std::FILE *out, std::FILE *errors, const ColorWriting &writing)
 {
     // Whole blocks when they are there, each line as it comes when it is typed: the answers to
     // what has arrived are written before more is waited for.
-    LineConverter converter(errors, format);
+    LineConverter converter(errors, writing);
     std::string buffer(1 << 16, '\0');
     ssize_t got = 0;
     bool accepted = true;

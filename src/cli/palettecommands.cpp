@@ -37,7 +37,7 @@ CommandLineReply list(PaletteStore &store)
     return withProblems(CommandLineReply::output(names), read.problems);
 }
 
-CommandLineReply exportPalette(PaletteStore &store, const QString &name, PaletteForm form, CssFormat format)
+CommandLineReply exportPalette(PaletteStore &store, const QString &name, PaletteForm form, const ColorWriting &writing)
 {
     const PaletteStore::Reload read = store.reload();
     const QString id = store.idOf(name);
@@ -46,7 +46,8 @@ CommandLineReply exportPalette(PaletteStore &store, const QString &name, Palette
             CommandLineReply::error(
                 1, QCoreApplication::translate("CommandLine", "rusket: there is no palette named '%1'.\n").arg(name)),
             read.problems);
-    return CommandLineReply::output(PaletteExport::write(*store.palette(id), form, format));
+    return CommandLineReply::output(PaletteExport::write(
+        *store.palette(id), form, writing.format.value_or(CssFormat::Hex), writing.templateText, writing.hex));
 }
 
 CommandLineReply importPalette(PaletteStore &store, const QString &path, const QString &name)

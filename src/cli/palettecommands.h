@@ -15,8 +15,8 @@ namespace PaletteCommands {
 /// One palette name a line, History first.
 CommandLineReply list(PaletteStore &store);
 
-/// The palette named `name` in the form, each color in the format.
-CommandLineReply exportPalette(PaletteStore &store, const QString &name, PaletteForm form, CssFormat format);
+/// The palette named `name` in the form, each color in the format (hex without one) or by the template.
+CommandLineReply exportPalette(PaletteStore &store, const QString &name, PaletteForm form, const ColorWriting &writing);
 
 /// The file's colors as a new palette, named `name` or, without one, as the file names it; a
 /// name already taken gets " 2", " 3", ... after it. Says which name it took.

@@ -60,6 +60,12 @@ std::optional<ColorTemplate::Result> CopyPreferences::write(Rgb color, const QSt
     return std::nullopt;
 }
 
+QString CopyPreferences::writeDefault(Rgb color) const
+{
+    const QString text = write(color, defaultForm).value_or(ColorTemplate::Result{}).text;
+    return text.isEmpty() ? hex.write(color) : text;
+}
+
 std::optional<QString> CopyPreferences::refusal(const NamedTemplate &candidate, qsizetype replacing) const
 {
     if (candidate.name.trimmed().isEmpty())

@@ -34,6 +34,10 @@ struct CopyPreferences
     /// The colour in a form, a CSS format's name or a template's; nothing for an unknown form.
     std::optional<ColorTemplate::Result> write(Rgb color, const QString &form, const QString &name = {}) const;
 
+    /// The colour in the default form, or in hex where that form writes nothing (a colour with
+    /// no CSS name in the name form): what Ctrl+C, drags and --pick give.
+    QString writeDefault(Rgb color) const;
+
     /// Why a template cannot be kept under this name and text, or nothing when it can.
     std::optional<QString> refusal(const NamedTemplate &candidate, qsizetype replacing = -1) const;
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "palettes/history.h"
 
+#include "palettes/palettestore.h"
+
 #include <QSet>
 
 namespace History {
@@ -17,6 +19,14 @@ void record(UserPalette &history, Rgb color)
     }
     history.entries.prepend(entry);
     tidy(history);
+}
+
+std::optional<LoadError> recordIn(PaletteStore &store, Rgb color)
+{
+    store.reload();
+    UserPalette history = *store.palette(QLatin1String(PaletteStore::historyId));
+    record(history, color);
+    return store.save(QLatin1String(PaletteStore::historyId), history);
 }
 
 void tidy(UserPalette &history)

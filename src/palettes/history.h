@@ -3,6 +3,11 @@
 #pragma once
 
 #include "palettes/userpalette.h"
+#include "tables/loaderror.h"
+
+#include <optional>
+
+class PaletteStore;
 
 // The palette of the colours the user took in or gave out, the most recent first, each once.
 namespace History {
@@ -14,6 +19,10 @@ inline constexpr char paletteName[] = "History"; // as the file names it; a wind
 /// Puts the colour first: an entry of that colour moves there with its name, else a new one
 /// comes in; past `capacity` the oldest drops off.
 void record(UserPalette &history, Rgb color);
+
+/// Reads the store's files again, records the colour in its History and saves it; why it could
+/// not be saved, or nothing.
+std::optional<LoadError> recordIn(PaletteStore &store, Rgb color);
 
 /// Keeps the first entry of each colour and the first `capacity` entries, as after a merge.
 void tidy(UserPalette &history);

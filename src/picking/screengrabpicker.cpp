@@ -3,18 +3,22 @@
 #include "picking/screengrabpicker.h"
 
 #include "picking/x11pointer.h"
+#include "tables/usersettings.h"
+#include "values/linearlight.h"
 
 #include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QSettings>
 #include <QtMath>
 
 namespace {
 
 constexpr int magnifiedPixels = 11; // an odd number: the pixel under the pointer sits in the middle
 constexpr int magnification = 10;
+const QString sampleSizeKey = QStringLiteral("pick/sampleSize");
 
 QPoint keptOn(const ScreenGrabPicker::ScreenReading &reading, QPoint pixel)
 {
@@ -56,9 +60,15 @@ ScreenGrabPicker::ScreenGrabPicker(const QList<ScreenReading> &screens)
     , screens(screens)
 {
     setObjectName(QStringLiteral("screenPicker"));
+    setWindowTitle(tr("Pick from Screen"));
     setAttribute(Qt::WA_DeleteOnClose);
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
+    const int remembered = QSettings(UserSettings::file(), QSettings::IniFormat).value(sampleSizeKey, 1).toInt();
+    for (int i = 0; i < int(std::size(sampleSizes)); ++i) {
+        if (sampleSizes[i] == remembered)
+            sizeIndex = i;
+    }
 }
 
 // Where the pointer is: at the device pixel the X server names, or, without one, at the logical
@@ -108,9 +118,27 @@ QPointF ScreenGrabPicker::pointerOnOverlay() const
     return originOnOverlay(screens[screen]) + (QPointF(pointer) + QPointF(0.5, 0.5)) / devicePixelRatioF();
 }
 
-QColor ScreenGrabPicker::colorUnderPointer() const
+// The square around the pointer's pixel, as much of it as lies on its screen.
+Rgb ScreenGrabPicker::sampledColor() const
 {
-    return screens[screen].pixels.pixelColor(pointer);
+    const QImage &pixels = screens[screen].pixels;
+    const int reach = sampleSize() / 2;
+    const QRect square = QRect(pointer - QPoint(reach, reach), QSize(sampleSize(), sampleSize())) & pixels.rect();
+    QList<Rgb> sample;
+    for (int y = square.top(); y <= square.bottom(); ++y) {
+        for (int x = square.left(); x <= square.right(); ++x) {
+            const QRgb pixel = pixels.pixel(x, y);
+            sample.append({quint8(qRed(pixel)), quint8(qGreen(pixel)), quint8(qBlue(pixel))});
+        }
+    }
+    return LinearLight::average(sample);
+}
+
+void ScreenGrabPicker::resizeSample(int step)
+{
+    sizeIndex = qBound(0, sizeIndex + step, int(std::size(sampleSizes)) - 1);
+    QSettings(UserSettings::file(), QSettings::IniFormat).setValue(sampleSizeKey, sampleSize());
+    update();
 }
 
 void ScreenGrabPicker::paintEvent(QPaintEvent *)
@@ -129,31 +157,42 @@ void ScreenGrabPicker::paintEvent(QPaintEvent *)
         painter.drawLine(QLineF(0, through.y(), width(), through.y()));
         painter.drawLine(QLineF(through.x(), 0, through.x(), height()));
     }
-    const QPoint at(qFloor(through.x()), qFloor(through.y()));
+    paintLens(painter, QPoint(qFloor(through.x()), qFloor(through.y())));
+}
 
-    // The pixels around the pointer, magnified, beside it; turned to the other side near an edge.
+// The pixels around the pointer, magnified, beside it and turned away from the edges; the
+// sampled square framed in its middle, and below it the sample's hexadecimal value.
+void ScreenGrabPicker::paintLens(QPainter &painter, QPoint at)
+{
     const int side = magnifiedPixels * magnification;
+    const int labelHeight = keptCount > 0 ? 38 : 20; // a second line counts the kept samples
     QRect lens(at + QPoint(24, 24), QSize(side, side));
     if (lens.right() > width() - 1)
         lens.moveRight(at.x() - 24);
-    if (lens.bottom() + 24 > height() - 1)
-        lens.moveBottom(at.y() - 48);
+    if (lens.bottom() + labelHeight + 4 > height() - 1)
+        lens.moveBottom(at.y() - labelHeight - 28);
     const QRect around(
         pointer - QPoint(magnifiedPixels / 2, magnifiedPixels / 2), QSize(magnifiedPixels, magnifiedPixels));
     painter.fillRect(lens, Qt::black);
     painter.drawImage(lens, screens[screen].pixels.copy(around));
     painter.setPen(QPen(Qt::black, 0));
     painter.drawRect(lens);
-    const QRect middle(lens.topLeft() + QPoint(side / 2 - magnification / 2, side / 2 - magnification / 2),
-        QSize(magnification, magnification));
+    const int framed = sampleSize() * magnification;
+    const QRect middle(lens.topLeft() + QPoint(side / 2 - framed / 2, side / 2 - framed / 2), QSize(framed, framed));
     painter.drawRect(middle);
     painter.setPen(QPen(Qt::white, 0));
     painter.drawRect(middle.adjusted(-1, -1, 1, 1));
 
-    const QRect label(lens.left(), lens.bottom() + 2, side, 20);
+    const Rgb sampled = sampledColor();
+    QString text = QColor(sampled.red, sampled.green, sampled.blue).name(QColor::HexRgb).toUpper();
+    if (sampleSize() > 1)
+        text += QStringLiteral("  %1\u00d7%1").arg(sampleSize());
+    if (keptCount > 0)
+        text += u'\n' + tr("%n kept", nullptr, keptCount);
+    const QRect label(lens.left(), lens.bottom() + 2, side, labelHeight);
     painter.fillRect(label, Qt::black);
     painter.setPen(Qt::white);
-    painter.drawText(label, Qt::AlignCenter, colorUnderPointer().name(QColor::HexRgb).toUpper());
+    painter.drawText(label, Qt::AlignCenter, text);
 }
 
 void ScreenGrabPicker::mouseMoveEvent(QMouseEvent *event)
@@ -164,7 +203,9 @@ void ScreenGrabPicker::mouseMoveEvent(QMouseEvent *event)
 void ScreenGrabPicker::mousePressEvent(QMouseEvent *event)
 {
     followPointer(event->globalPosition());
-    finish(event->button() == Qt::LeftButton);
+    if (event->button() == Qt::LeftButton)
+        return take(event->modifiers() & Qt::ShiftModifier);
+    finish(false);
 }
 
 void ScreenGrabPicker::keyPressEvent(QKeyEvent *event)
@@ -175,21 +216,33 @@ void ScreenGrabPicker::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Right: return moveByDevicePixels({step, 0});
     case Qt::Key_Up: return moveByDevicePixels({0, -step});
     case Qt::Key_Down: return moveByDevicePixels({0, step});
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: return resizeSample(1);
+    case Qt::Key_Minus: return resizeSample(-1);
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Space: return finish(true);
+    case Qt::Key_Space: return take(event->modifiers() & Qt::ShiftModifier);
     case Qt::Key_Escape: return finish(false);
     default: QWidget::keyPressEvent(event);
     }
+}
+
+void ScreenGrabPicker::take(bool keepPicking)
+{
+    if (!keepPicking)
+        return finish(true);
+    ++keptCount;
+    update();
+    emit kept(sampledColor());
 }
 
 void ScreenGrabPicker::finish(bool take)
 {
     releaseMouse();
     releaseKeyboard();
-    const QColor color = colorUnderPointer();
+    const Rgb color = sampledColor();
     close();
     if (!take)
         return emit cancelled();
-    emit picked({quint8(color.red()), quint8(color.green()), quint8(color.blue())});
+    emit picked(color);
 }

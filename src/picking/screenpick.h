@@ -10,11 +10,13 @@
 #include <functional>
 
 class PortalColorPicker;
+class QAction;
 class QWidget;
 
 // One pick from the screen at a time, and the way to it: the desktop portal where there is
 // one, the X11 overlay where the portal has no colour picker or there is no portal. A pick
-// waiting on the portal can be abandoned; asking again abandons it and asks anew.
+// waiting on the portal can be abandoned; asking again abandons it and asks anew. The portal
+// takes one pixel; the overlay samples more and keeps picking with Shift.
 class ScreenPick : public QObject
 {
     Q_OBJECT
@@ -22,12 +24,14 @@ class ScreenPick : public QObject
 public:
     explicit ScreenPick(QObject *parent = nullptr);
 
-    /// Starts a pick; `parentWindow` identifies the asking window to the portal ("x11:1a2b").
-    void start(const QString &parentWindow);
+    /// Starts a pick for the asking window, if there is one.
+    void start(const QWidget *window = nullptr);
     /// Withdraws a pick waiting on the portal, without a word.
     void abandon();
     /// Escape in the window withdraws a pick while it waits on the portal, and only then.
     void withdrawWithEscape(QWidget *window);
+    /// The command's tooltip says, once a pick has gone one way, what that way samples.
+    void explainIn(QAction *command) { explained = command; }
     bool isWaitingOnPortal() const;
     bool isOpen() const { return isOverlayShown() || isWaitingOnPortal(); }
     /// How the overlay opens over the screens: ScreenGrabPicker::start, or a test's own screens.
@@ -35,6 +39,10 @@ public:
 
 signals:
     void picked(Rgb color);
+    /// A colour kept while the overlay stays open for more.
+    void kept(Rgb color);
+    /// Ended without a colour picked (after any kept ones): cancelled in the overlay or the portal.
+    void cancelled();
     void failed(const QString &message);
     /// A pick began or ceased to wait on the portal.
     void waitingOnPortal(bool waiting);
@@ -42,8 +50,10 @@ signals:
 private:
     void startOverlay(const QString &whyNotAvailable);
     bool isOverlayShown() const { return overlay && overlay->isVisible(); }
+    void explain(const char *how);
 
     PortalColorPicker *portal;
+    QPointer<QAction> explained;
     std::function<ScreenGrabPicker *()> openOverlay = &ScreenGrabPicker::start;
     QPointer<ScreenGrabPicker> overlay; // gone once it closes
 };

@@ -5,10 +5,12 @@
 #include "artwork/artwork.h"
 #include "css/csscolorreader.h"
 #include "css/typedcolor.h"
+#include "picking/pickhistory.h"
 #include "picking/screenpick.h"
 #include "widgets/picturebox.h"
 #include "window/controltable.h"
 #include "window/mainmenus.h"
+#include "window/preferencescommand.h"
 #include "window/samplepage.h"
 #include "window/samplepagedragdrop.h"
 #include "window/swatchcommands.h"
@@ -22,10 +24,8 @@
 
 #include <QCloseEvent>
 #include <QFocusEvent>
-#include <QGuiApplication>
 #include <QLayout>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
@@ -122,8 +122,12 @@ void MainWindow::createScreenPick()
 
     screenPick = new ScreenPick(this);
     screenPick->withdrawWithEscape(this);
+    screenPick->explainIn(pick);
+    const auto tell = [this](const QString &message) { toolkit.showMessage(message); };
     connect(screenPick, &ScreenPick::picked, this, &MainWindow::takeColor);
-    connect(screenPick, &ScreenPick::failed, this, [this](const QString &message) { toolkit.showMessage(message); });
+    connect(screenPick, &ScreenPick::kept, this, &MainWindow::takeColor); // the last one kept stays current
+    connect(screenPick, &ScreenPick::failed, this, tell);
+    connect(new PickHistory(screenPick, PickHistory::Colors::Kept), &PickHistory::failed, this, tell);
 }
 
 void MainWindow::connectHandlers()
@@ -155,6 +159,7 @@ void MainWindow::connectSwatch()
         toolkit, swatch, dragDrop, findChild<QAction *>(QStringLiteral("actPickFromScreen")), this);
     connect(swatchCommands, &SwatchCommands::currentColorNeeded, this, &MainWindow::applyPendingEdit);
     connect(swatchCommands, &SwatchCommands::textGiven, this, &MainWindow::takeCssText);
+    new PreferencesCommand(toolkit, swatchCommands, menus->menu("mnuFile"), this);
     page = new SamplePage(toolkit, centralWidget(), swatch, dragDrop);
     connect(page, &SamplePage::currentColorNeeded, this, &MainWindow::applyPendingEdit);
     connect(page, &SamplePage::colorChosen, this, &MainWindow::takeSampleColor);
@@ -403,18 +408,16 @@ void MainWindow::pickColorFromDialog()
     const ColorDialogResult result = toolkit.pickColor();
     if (result.outcome == DialogOutcome::Cancelled)
         return;
-    if (result.outcome == DialogOutcome::Failed) {
-        toolkit.showMessage(tr("Error %1 selecting color.\r\n%2").arg(result.errorNumber).arg(result.description));
-        return;
-    }
+    if (result.outcome == DialogOutcome::Failed)
+        return toolkit.showMessage(
+            tr("Error %1 selecting color.\r\n%2").arg(result.errorNumber).arg(result.description));
     takeColor(result.color);
 }
 
 void MainWindow::pickFromScreen()
 {
     applyPendingEdit();
-    const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
-    screenPick->start(x11 ? QStringLiteral("x11:") + QString::number(winId(), 16) : QString());
+    screenPick->start(this);
 }
 
 bool MainWindow::isPickingFromScreen() const
@@ -437,11 +440,6 @@ void MainWindow::takeColor(Rgb color)
 }
 
 // ---- Help and exit ----
-
-AboutWindow *MainWindow::aboutWindow() const
-{
-    return menus->aboutWindow();
-}
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {

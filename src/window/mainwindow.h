@@ -26,13 +26,13 @@
 
 #include "tables/referencetables.h"
 #include "values/colorsource.h"
+#include "window/mainmenus.h"
 
 #include <QMainWindow>
 #include <array>
 #include <optional>
 
 class AboutWindow;
-class MainMenus;
 class QAction;
 class QLineEdit;
 class QScrollBar;
@@ -62,7 +62,7 @@ public:
     SamplePage *samplePage() const { return page; }
     bool isWritingViews() const { return writingViews; }
     bool hasPendingEdit() const { return editPending; }
-    AboutWindow *aboutWindow() const;
+    AboutWindow *aboutWindow() const { return menus->aboutWindow(); }
     bool isPickingFromScreen() const;
 
 protected:

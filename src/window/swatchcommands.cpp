@@ -28,16 +28,16 @@ SwatchCommands::SwatchCommands(
     // Ctrl+C on the focused swatch copies its colour as #rrggbb and as the colour itself.
     auto *copyKey = new QShortcut(QKeySequence::Copy, swatch);
     copyKey->setContext(Qt::WidgetShortcut);
-    connect(copyKey, &QShortcut::activated, this, [this] {
-        emit currentColorNeeded();
-        this->toolkit.copyColor(CssFormats::write(current, CssFormat::Hex), current);
-    });
+    connect(copyKey, &QShortcut::activated, this,
+        [this] { this->toolkit.copyColor(preferences.writeDefault(currentColor()), current); });
 
     dragDrop->attach(swatch, true, true);
     connect(dragDrop, &SamplePageDragDrop::dragStarting, this, [this](QWidget *dragged, QMimeData *data) {
         emit currentColorNeeded();
-        if (dragged == this->swatch)
+        if (dragged == this->swatch) {
             SamplePageDragDrop::carryColor(data, current);
+            data->setText(preferences.writeDefault(current));
+        }
     });
     connect(dragDrop, &SamplePageDragDrop::textDropped, this, [this](QWidget *, const QString &text) {
         emit currentColorNeeded();
@@ -53,30 +53,54 @@ void SwatchCommands::createMenu(QAction *pick)
 {
     menu = new QMenu(swatch->window());
     menu->setObjectName(QStringLiteral("mnuSwatch"));
+    menu->setToolTipsVisible(true); // Pick from Screen tells how it samples
     menu->addAction(pick);
     QAction *pasteColor = menu->addAction(tr("Paste Color"), this, &SwatchCommands::paste);
     pasteColor->setObjectName(QStringLiteral("actPasteColor"));
     copyAs = menu->addMenu(tr("Copy as"));
     copyAs->setObjectName(QStringLiteral("mnuCopyAs"));
-    for (CssFormat format : CssFormats::all) {
-        QAction *copy = copyAs->addAction(QString());
-        copy->setObjectName(QStringLiteral("actCopyAs-") + QLatin1String(CssFormats::nameOf(format)));
-        connect(
-            copy, &QAction::triggered, this, [this, format] { toolkit.copyText(CssFormats::write(current, format)); });
-    }
+    for (CssFormat format : CssFormats::all)
+        addCopyEntry(QLatin1String(CssFormats::nameOf(format)), QLatin1String(CssFormats::nameOf(format)));
     connect(menu, &QMenu::aboutToShow, this, &SwatchCommands::showCopyForms);
 }
 
-// Each entry shows what it copies, for the colour current as the menu opens.
+QAction *SwatchCommands::addCopyEntry(const QString &form, const QString &name)
+{
+    QAction *copy = copyAs->addAction(QString());
+    copy->setObjectName(QStringLiteral("actCopyAs-") + name);
+    connect(copy, &QAction::triggered, this,
+        [this, form] { toolkit.copyText(preferences.write(current, form).value_or(ColorTemplate::Result{}).text); });
+    return copy;
+}
+
+// Each entry shows what it copies, for the colour current as the menu opens; the user's
+// templates, as they are now, follow the built-in forms.
 void SwatchCommands::showCopyForms()
 {
-    emit currentColorNeeded();
-    for (int i = 0; i < int(CssFormats::all.size()); ++i) {
-        const QString text = CssFormats::write(current, CssFormats::all[i]);
-        QAction *copy = copyAs->actions().at(i);
-        copy->setText(QLatin1String(CssFormats::nameOf(CssFormats::all[i])) + u'\t' + text);
-        copy->setEnabled(!text.isEmpty());
+    const Rgb color = currentColor();
+    const QList<QAction *> entries = copyAs->actions();
+    qDeleteAll(entries.mid(qsizetype(CssFormats::all.size())));
+    for (qsizetype i = 0; i < qsizetype(CssFormats::all.size()); ++i)
+        showCopyForm(entries[i], QLatin1String(CssFormats::nameOf(CssFormats::all[i])), color);
+    if (!preferences.templates.isEmpty())
+        copyAs->addSeparator();
+    for (qsizetype i = 0; i < preferences.templates.size(); ++i) {
+        const QString &name = preferences.templates[i].name;
+        showCopyForm(addCopyEntry(name, QStringLiteral("template%1").arg(i + 1)), name, color);
     }
+}
+
+void SwatchCommands::showCopyForm(QAction *entry, const QString &form, Rgb color)
+{
+    const QString text = preferences.write(color, form).value_or(ColorTemplate::Result{}).text;
+    entry->setText(form + u'\t' + QString(text).replace(u'&', QStringLiteral("&&")));
+    entry->setEnabled(!text.isEmpty());
+}
+
+Rgb SwatchCommands::currentColor()
+{
+    emit currentColorNeeded();
+    return current;
 }
 
 void SwatchCommands::paste()

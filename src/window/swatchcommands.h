@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "copying/copypreferences.h"
 #include "values/rgb.h"
 
 #include <QObject>
@@ -13,8 +14,10 @@ class SamplePageDragDrop;
 class Toolkit;
 
 // What the swatch does besides showing the current colour: its menu (Pick from Screen, Paste
-// Color, Copy as), Ctrl+C on it, Ctrl+V where the focus is in no text field, what a drag of it
-// carries out of the window, and text or a colour dropped on it from another program.
+// Color, Copy as: the CSS formats, hex in the user's style, then the user's templates), Ctrl+C
+// on it and what a drag of it carries out of the window (the default copy form and the colour
+// itself), Ctrl+V where the focus is in no text field, and text or a colour dropped on it from
+// another program.
 class SwatchCommands : public QObject
 {
     Q_OBJECT
@@ -25,6 +28,9 @@ public:
 
     /// The colour the swatch copies and carries.
     void setCurrentColor(Rgb color) { current = color; }
+    /// The current colour, once an edit still in its field is applied.
+    Rgb currentColor();
+    void setCopyPreferences(const CopyPreferences &chosen) { preferences = chosen; }
 
 signals:
     /// Before the current colour is used: an edit still in its field is applied first.
@@ -34,7 +40,9 @@ signals:
 
 private:
     void createMenu(QAction *pick);
+    QAction *addCopyEntry(const QString &form, const QString &name);
     void showCopyForms();
+    void showCopyForm(QAction *entry, const QString &form, Rgb color);
     void paste();
 
     Toolkit &toolkit;
@@ -42,4 +50,5 @@ private:
     QMenu *menu = nullptr;
     QMenu *copyAs = nullptr;
     Rgb current;
+    CopyPreferences preferences;
 };
