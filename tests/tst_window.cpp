@@ -9,8 +9,11 @@
 #include "widgets/picturebox.h"
 #include "widgets/samplelabel.h"
 #include "widgets/slider.h"
+#include "palettes/palettestore.h"
+#include "picking/commandlinepick.h"
 #include "picking/screengrabpicker.h"
 #include "picking/screenpick.h"
+#include "tables/usersettings.h"
 #include "values/contrast.h"
 #include "values/conversions.h"
 #include "values/entryreading.h"
@@ -18,18 +21,24 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -80,7 +89,9 @@ QStringList cutOff(QWidget *window)
             needed = metrics.horizontalAdvance(button->text());
             room -= 2; // inside the frame
         } else if (auto *label = qobject_cast<QLabel *>(w); label && !label->wordWrap() && label->pixmap().isNull()) {
-            needed = metrics.horizontalAdvance(label->text());
+            static const QRegularExpression mnemonic(QStringLiteral("&(.)")); // shown without its &
+            needed = metrics.horizontalAdvance(
+                label->buddy() ? QString(label->text()).replace(mnemonic, "\\1") : label->text());
         }
         if (needed > room)
             cut.append(QStringLiteral("%1 needs %2 of %3 pixels").arg(w->objectName()).arg(needed).arg(room));
@@ -182,6 +193,26 @@ class WindowTest : public QObject
 
     std::unique_ptr<WindowDriver> ui;
     std::unique_ptr<StandInPortal> portal;
+    QTemporaryDir userFolders; // the user's settings and palettes, the test's own
+
+    // Stripes one pixel wide, red on the even columns and black on the odd ones.
+    static QImage redStripes(QSize size)
+    {
+        QImage stripes(size, QImage::Format_RGB32);
+        for (int x = 0; x < size.width(); ++x)
+            for (int y = 0; y < size.height(); ++y)
+                stripes.setPixel(x, y, x % 2 ? qRgb(0, 0, 0) : qRgb(255, 0, 0));
+        return stripes;
+    }
+    static QList<Rgb> history()
+    {
+        PaletteStore store(PaletteStore::defaultFolder());
+        store.reload();
+        QList<Rgb> colors;
+        for (const PaletteEntry &entry : store.palette(PaletteStore::historyId)->entries)
+            colors.append(entry.color);
+        return colors;
+    }
 
     void startPortal()
     {
@@ -330,9 +361,16 @@ class WindowTest : public QObject
     }
 
 private slots:
+    void initTestCase()
+    {
+        qputenv("XDG_CONFIG_HOME", userFolders.filePath("config").toUtf8());
+        qputenv("XDG_DATA_HOME", userFolders.filePath("data").toUtf8());
+    }
     void init() { ui = std::make_unique<WindowDriver>(); }
     void cleanup()
     {
+        QFile::remove(UserSettings::file());
+        QDir(PaletteStore::defaultFolder()).removeRecursively();
         ui.reset();
         QLocale::setDefault(QLocale::c());
         portal.reset();
@@ -371,8 +409,9 @@ private slots:
                 ui = std::make_unique<WindowDriver>();
             }
             trigger("mnuQuestionAbout");
-            for (QWidget *window :
-                {static_cast<QWidget *>(ui->window.get()), static_cast<QWidget *>(ui->window->aboutWindow())})
+            trigger("mnuFilePreferences");
+            for (QWidget *window : {static_cast<QWidget *>(ui->window.get()),
+                     static_cast<QWidget *>(ui->window->aboutWindow()), ui->control("dlgPreferences")})
                 QVERIFY2(cutOff(window).isEmpty(), qPrintable(cutOff(window).join(u", ")));
         }
         QCOMPARE(ui->control<QGroupBox>("rgbByte")->title(), QStringLiteral("RGB-Werte für CSS"));
@@ -703,6 +742,76 @@ private slots:
             QStringList({"This is no color: " + readCssColor(QStringLiteral("grean")).reason + ".",
                 "The clipboard holds no text to read as a color."}));
         VERIFY_VIEWS(*ui, Rgb({13, 146, 152}));
+    }
+
+    void copyPreferences()
+    {
+        // File > Preferences opens the dialog beside the window; what it keeps is what Ctrl+C,
+        // a drag and Copy as give, and what the next start reads. Cancel keeps nothing.
+        QMenu *file = ui->window->findChild<QMenu *>(QStringLiteral("mnuFile"));
+        QCOMPARE(file->actions().size(), 3);
+        QVERIFY(file->actions()[0]->objectName() == "mnuFilePreferences" && file->actions()[1]->isSeparator());
+        ui->setColor({255, 136, 0});
+        const auto dialog = [&] {
+            trigger("mnuFilePreferences"); // returns at once: no event loop of its own
+            return ui->window->findChild<QDialog *>(QStringLiteral("dlgPreferences"));
+        };
+        QPointer<QDialog> shown = dialog();
+        QVERIFY(shown && shown->isVisible());
+        shown->findChild<QCheckBox *>(QStringLiteral("chkHexUpper"))->click();
+        shown->findChild<QCheckBox *>(QStringLiteral("chkHexHash"))->click();
+        shown->findChild<QCheckBox *>(QStringLiteral("chkHexShort"))->click();
+        QCOMPARE(shown->findChild<QLabel *>(QStringLiteral("lblHexSample"))->text(), "The current color: F80");
+        const std::pair<const char *, const char *> templates[]
+            = {{"Swift", "UIColor(red: {r.f}, green: {g.f}, blue: {b.f}, alpha: 1)"}, {"Bad", "{nope}"},
+                {"Var", "--x: {hex} && {name};"}};
+        for (const auto &[name, text] : templates) {
+            shown->findChild<QLineEdit *>(QStringLiteral("txtTemplateName"))->setText(QLatin1String(name));
+            shown->findChild<QLineEdit *>(QStringLiteral("txtTemplateText"))->setText(QLatin1String(text));
+            shown->findChild<QPushButton *>(QStringLiteral("cmdTemplateAdd"))->click();
+        }
+        QCOMPARE(shown->findChild<QListWidget *>(QStringLiteral("lstTemplates"))->count(), 2);
+        auto *form = shown->findChild<QComboBox *>(QStringLiteral("cboDefaultForm"));
+        QTest::keyClick(form, Qt::Key_End); // the last template
+        shown->findChild<QLineEdit *>(QStringLiteral("txtTemplateName"))->setText("Kotlin"); // typed, kept by OK
+        shown->findChild<QLineEdit *>(QStringLiteral("txtTemplateText"))->setText("Color(0x{r.x}{g.x}{b.x})");
+        shown->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        QTRY_VERIFY(!shown);
+        ui->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(ui->window.get()));
+        QCOMPARE(QSettings(UserSettings::file(), QSettings::IniFormat).value("copy/defaultForm"), QVariant("Var"));
+
+        const QString copied = QStringLiteral("--x: F80 && ;");
+        for (int start = 0; start < 2; ++start) { // the preferences kept, and read again by a new window
+            if (start) {
+                ui = std::make_unique<WindowDriver>();
+                ui->setColor({255, 136, 0});
+            }
+            ui->control("colShow")->setFocus();
+            QTest::keyClick(ui->control("colShow"), Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(ui->toolkit.clipboard, copied);
+            QCOMPARE(ui->toolkit.clipboardColor, QColor(255, 136, 0));
+        }
+        ui->drag(ui->control("colShow"), ui->control("txtLink"));
+        QCOMPARE(ui->toolkit.dragText, copied);
+        QTest::mouseClick(ui->control("colShow"), Qt::RightButton);
+        QStringList entries;
+        for (QAction *entry : ui->window->findChild<QMenu *>(QStringLiteral("mnuCopyAs"))->actions())
+            entries.append(entry->isSeparator() ? QStringLiteral("-") : entry->text());
+        QCOMPARE(entries.first(), QStringLiteral("hex\tF80"));
+        QCOMPARE(entries.mid(10),
+            QStringList({"-", "Swift\tUIColor(red: 1, green: 0.533, blue: 0, alpha: 1)", "Var\t--x: F80 &&&& ;",
+                "Kotlin\tColor(0xFF8800)"}));
+        QApplication::activePopupWidget()->close();
+        trigger("actCopyAs-template1");
+        QCOMPARE(ui->toolkit.clipboard, QStringLiteral("UIColor(red: 1, green: 0.533, blue: 0, alpha: 1)"));
+
+        shown = dialog();
+        shown->findChild<QCheckBox *>(QStringLiteral("chkHexUpper"))->click();
+        QTest::keyClick(shown, Qt::Key_Escape);
+        QTRY_VERIFY(!shown);
+        trigger("actCopyAs-hex");
+        QCOMPARE(ui->toolkit.clipboard, QStringLiteral("F80"));
     }
 
     void sampleMenu()
@@ -1054,6 +1163,8 @@ private slots:
             QVERIFY(!ui->window->findChild<QAction *>(QStringLiteral("actAbandonPick"))->isEnabled()); // Escape is free
             ui->toolkit.messages.clear();
         }
+        QCOMPARE(ui->window->findChild<QAction *>(QStringLiteral("actPickFromScreen"))->toolTip(),
+            QStringLiteral("The desktop's color picker takes a single pixel."));
         pickFromScreen();
         QCOMPARE(ui->toolkit.messages.last(),
             QStringLiteral("Pick from Screen is not available here: there is no desktop portal "
@@ -1219,6 +1330,128 @@ private slots:
         QCOMPARE(lineColumnsNear(lensCorner + QPoint(0, 20)), 1);
         QCOMPARE(lineColumnsNear(lensCorner + QPoint(50, 55)), 2);
         picker->close();
+    }
+
+    void overlaySamplesSquares()
+    {
+        // + and - switch the sample between 1, 3x3, 5x5 and 9x9 pixels, remembered from one pick
+        // to the next; the average is taken in linear light (by hand: 2 red columns of 3 are 2/3
+        // of the light, encoded 0.836, 213), and the lens frames the square.
+        const QImage stripes = redStripes({400, 300});
+        const QPoint pointer(51, 30), middle(130, 109); // a black column; the lens's middle
+        const std::tuple<QList<Qt::Key>, QPoint, int, Rgb> rows[] = {{{}, pointer, 1, {0, 0, 0}},
+            {{Qt::Key_Plus}, pointer, 3, {213, 0, 0}}, {{Qt::Key_Plus}, pointer, 5, {170, 0, 0}},
+            {{Qt::Key_Equal, Qt::Key_Plus}, pointer, 9, {178, 0, 0}}, {{}, pointer, 9, {178, 0, 0}},
+            {{}, QPoint(0, 1), 9, {203, 0, 0}}, // at the left edge, the 5 columns on the screen: 3 red
+            {{Qt::Key_Minus}, pointer, 5, {170, 0, 0}},
+            {{Qt::Key_Minus, Qt::Key_Minus, Qt::Key_Minus}, QPoint(50, 30), 1, {255, 0, 0}}};
+        for (const auto &[keys, at, size, expected] : rows) {
+            QPointer<ScreenGrabPicker> picker = ScreenGrabPicker::showOver({{QRect(0, 0, 400, 300), stripes}});
+            std::optional<Rgb> taken;
+            connect(picker, &ScreenGrabPicker::picked, this, [&](Rgb color) { taken = color; });
+            QTest::mouseMove(picker, at);
+            for (Qt::Key key : keys)
+                QTest::keyClick(picker, key);
+            QCOMPARE(picker->sampleSize(), size);
+            if (at == pointer) {
+                QCoreApplication::processEvents();
+                const QImage shown = QGuiApplication::primaryScreen()->grabWindow(picker->winId()).toImage();
+                for (const QPoint &side : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)}) {
+                    QCOMPARE(shown.pixelColor(middle + 5 * size * side), QColor(Qt::black));
+                    QCOMPARE(shown.pixelColor(middle + (5 * size + 1) * side), QColor(Qt::white));
+                }
+            }
+            QTest::keyClick(picker, Qt::Key_Return);
+            QVERIFY2(taken == expected, qPrintable(QString::number(taken ? taken->red : -1)));
+        }
+    }
+
+    void keepPicking()
+    {
+        // Shift with the click or with Return keeps the colour and the overlay; Escape ends it.
+        // Each colour kept becomes current and goes into History, the last first.
+        QImage screen(40, 30, QImage::Format_RGB32);
+        screen.fill(qRgb(9, 9, 9));
+        screen.setPixel(5, 6, qRgb(1, 2, 3));
+        screen.setPixel(20, 10, qRgb(4, 5, 6));
+        QPointer<ScreenGrabPicker> shown;
+        ui->window->findChild<ScreenPick *>()->setOverlayOpener([&] {
+            return shown = ScreenGrabPicker::showOver({{QRect(0, 0, 40, 30), screen}});
+        });
+        pickFromScreen();
+        QTest::mouseClick(shown, Qt::LeftButton, Qt::ShiftModifier, QPoint(5, 6));
+        VERIFY_VIEWS(*ui, Rgb({1, 2, 3}));
+        QTest::mouseMove(shown, QPoint(20, 10));
+        QTest::keyClick(shown, Qt::Key_Return, Qt::ShiftModifier);
+        QVERIFY(shown && shown->isVisible() && ui->window->isPickingFromScreen());
+        QTest::keyClick(shown, Qt::Key_Escape);
+        QVERIFY(!ui->window->isPickingFromScreen());
+        VERIFY_VIEWS(*ui, Rgb({4, 5, 6}));
+        QCOMPARE(history(), QList<Rgb>({{4, 5, 6}, {1, 2, 3}}));
+        QCOMPARE(ui->window->findChild<QAction *>(QStringLiteral("actPickFromScreen"))->toolTip(),
+            QStringLiteral("+ and - sample 1, 3×3, 5×5 or 9×9 pixels; Shift with the click keeps picking."));
+        QVERIFY(ui->toolkit.messages.isEmpty());
+
+        // A History that cannot be saved is told once the overlay is gone.
+        QFile broken(PaletteStore::defaultFolder() + QStringLiteral("/history.gpl"));
+        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("no palette") > 0);
+        broken.close();
+        trigger("actPickFromScreen");
+        QTest::mouseClick(shown, Qt::LeftButton, Qt::ShiftModifier, QPoint(5, 6));
+        QVERIFY(ui->toolkit.messages.isEmpty());
+        QTest::keyClick(shown, Qt::Key_Escape);
+        QCOMPARE(ui->toolkit.messages.size(), 1);
+        QVERIFY(ui->toolkit.messages[0].startsWith("The color could not be kept in History: "));
+    }
+
+    void commandLinePick()
+    {
+        // rusket --pick: each colour picked or kept printed as it comes and kept in History, with
+        // --copy all of them on the clipboard; a cancel before any colour is status 3.
+        QImage screen(40, 30, QImage::Format_RGB32);
+        screen.fill(qRgb(18, 52, 86));
+        screen.setPixel(3, 3, qRgb(255, 0, 0));
+        CopyPreferences preferences;
+        preferences.templates = {{QStringLiteral("Swift"), QStringLiteral("Color({r}, {g}, {b})")}};
+        preferences.defaultForm = QStringLiteral("Swift");
+        const auto shiftClick
+            = [](QWidget *overlay) { QTest::mouseClick(overlay, Qt::LeftButton, Qt::ShiftModifier, QPoint(3, 3)); };
+        const auto click = [](QWidget *overlay) { QTest::mouseClick(overlay, Qt::LeftButton, {}, QPoint(5, 5)); };
+        const auto escape = [](QWidget *overlay) { QTest::keyClick(overlay, Qt::Key_Escape); };
+        const auto contents = [](std::FILE *file) {
+            QFile read;
+            std::rewind(file);
+            read.open(file, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+            return read.readAll();
+        };
+        using Steps = QList<std::function<void(QWidget *)>>;
+        const std::tuple<const char *, PickRequest, Steps, int, const char *, QString> rows[]
+            = {{"the default form", {}, {click}, 0, "Color(18, 52, 86)\n", "held by another program"},
+                {"kept, then picked, copied", {{CssFormat::Rgb}, true}, {shiftClick, click}, 0,
+                    "rgb(255 0 0)\nrgb(18 52 86)\n", "rgb(255 0 0)\nrgb(18 52 86)"},
+                {"a template", {{std::nullopt, "{r.x}{g.x}"}, true}, {shiftClick, escape}, 0, "ff00\n", "ff00"},
+                {"cancelled", {{}, true}, {escape}, 3, "", "held by another program"},
+                {"no overlay", {}, {}, 1, "", "held by another program"}};
+        for (const auto &[name, request, steps, status, output, clipboard] : rows) {
+            std::FILE *outFile = std::tmpfile(), *errorFile = std::tmpfile();
+            RecordingToolkit toolkit;
+            CommandLinePick command(request, preferences, toolkit, outFile, errorFile);
+            QPointer<ScreenGrabPicker> shown;
+            command.screenPick()->setOverlayOpener([&]() -> ScreenGrabPicker * {
+                return steps.isEmpty() ? nullptr : shown = ScreenGrabPicker::showOver({{QRect(0, 0, 40, 30), screen}});
+            });
+            int ended = -1;
+            connect(&command, &CommandLinePick::finished, this, [&](int got) { ended = got; });
+            command.start();
+            for (const auto &step : steps)
+                step(shown);
+            QVERIFY2(ended == status, name);
+            QVERIFY2(contents(outFile) == output, name);
+            QVERIFY2(toolkit.clipboard == clipboard, name);
+            QVERIFY2(
+                (status == 1) == contents(errorFile).startsWith("rusket: Pick from Screen is not available"), name);
+        }
+        QCOMPARE(history(), QList<Rgb>({{255, 0, 0}, {18, 52, 86}}));
     }
 
     void randomSession()

@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>ColorTemplate</name>
+    <message>
+        <source>unknown placeholder %1</source>
+        <translation>unbekannter Platzhalter %1</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>rusket: no display found. Rusket is a desktop program and needs an X11 or Wayland session; on a machine without one, run it in a virtual display: xvfb-run rusket
@@ -57,70 +64,6 @@
 </translation>
     </message>
     <message>
-        <source>Usage: rusket [options]
-Rusket shows one color at once in every notation HTML and CSS accept.
-
-Options:
-  -h, --help            Show this help and exit.
-  -v, --version         Show the version and exit.
-  --color TEXT          Start with the CSS color TEXT current.
-  --convert TEXT        Print the CSS color TEXT in every format, one a line, and exit;
-                        with -, convert one color a line from standard input.
-  --format NAME         With --convert, print only this format: hex, rgb, hsl, hwb,
-                        lab, lch, oklab, oklch, display-p3 or name; with
-                        --export-palette, write each color so (hex without it).
-  --list-palettes       Print the name of every palette, one a line, History first.
-  --export-palette NAME Print the palette NAME in the form --as gives.
-  --as FORM             With --export-palette: css (custom properties), tailwind
-                        (a Tailwind theme), tokens (design tokens), gpl (a GIMP
-                        palette) or lines (one color a line).
-  --import-palette FILE Keep the colors of FILE, a GIMP palette or a text or
-                        stylesheet with CSS colors, as a new palette.
-  --name NAME           With --import-palette, name the new palette NAME.
-
-Examples:
-  rusket --convert &apos;#ff8000&apos; --format oklch
-  rusket --convert - --format hex &lt; colors.txt
-  rusket --import-palette brand.css --name Brand
-  rusket --export-palette Brand --as tailwind --format oklch &gt; theme.css
-
-Qt&apos;s own window options, such as -style or -geometry, are passed on to Qt.
-</source>
-        <translation>Aufruf: rusket [Optionen]
-Rusket zeigt eine Farbe zugleich in jeder Schreibweise, die HTML und CSS kennen.
-
-Optionen:
-  -h, --help            Diese Hilfe zeigen und beenden.
-  -v, --version         Die Version zeigen und beenden.
-  --color TEXT          Mit der CSS-Farbe TEXT als aktueller Farbe beginnen.
-  --convert TEXT        Die CSS-Farbe TEXT in jedem Format ausgeben, eines je Zeile;
-                        mit - eine Farbe je Zeile von der Standardeingabe umwandeln.
-  --format NAME         Mit --convert nur dieses Format ausgeben: hex, rgb, hsl, hwb,
-                        lab, lch, oklab, oklch, display-p3 oder name; mit
-                        --export-palette jede Farbe so schreiben (ohne: hex).
-  --list-palettes       Den Namen jeder Palette ausgeben, einen je Zeile, History zuerst.
-  --export-palette NAME Die Palette NAME in der Form ausgeben, die --as nennt.
-  --as FORM             Mit --export-palette: css (Custom Properties), tailwind
-                        (ein Tailwind-Theme), tokens (Design-Tokens), gpl (eine
-                        GIMP-Palette) oder lines (eine Farbe je Zeile).
-  --import-palette DATEI Die Farben der DATEI, einer GIMP-Palette oder eines Textes
-                        oder Stylesheets mit CSS-Farben, als neue Palette behalten.
-  --name NAME           Mit --import-palette die neue Palette NAME nennen.
-
-Beispiele:
-  rusket --convert &apos;#ff8000&apos; --format oklch
-  rusket --convert - --format hex &lt; farben.txt
-  rusket --import-palette marke.css --name Marke
-  rusket --export-palette Marke --as tailwind --format oklch &gt; theme.css
-
-Qts eigene Fensteroptionen wie -style oder -geometry werden an Qt weitergegeben.
-</translation>
-    </message>
-    <message>
-        <source>--format goes with --convert or --export-palette.</source>
-        <translation>--format gehört zu --convert oder --export-palette.</translation>
-    </message>
-    <message>
         <source>--as goes with --export-palette.</source>
         <translation>--as gehört zu --export-palette.</translation>
     </message>
@@ -145,6 +88,126 @@ Qts eigene Fensteroptionen wie -style oder -geometry werden an Qt weitergegeben.
 </source>
         <translation>%1 Farben als Palette „%2“ übernommen.
 </translation>
+    </message>
+    <message>
+        <source>Usage: rusket [options]
+Rusket shows one color at once in every notation HTML and CSS accept.
+
+Options:
+  -h, --help            Show this help and exit.
+  -v, --version         Show the version and exit.
+  --color TEXT          Start with the CSS color TEXT current.
+  --convert TEXT        Print the CSS color TEXT in every format, one a line, and exit;
+                        with -, convert one color a line from standard input.
+  --pick                Pick a color from the screen, without the window, and print
+                        it in the form the preferences copy (hex unless changed).
+                        Shift with the click keeps picking; Escape ends.
+  --copy                With --pick, copy the color too; Rusket holds it in the
+                        background until another program takes the clipboard.
+  --format NAME         With --convert or --pick, print only this format: hex, rgb,
+                        hsl, hwb, lab, lch, oklab, oklch, display-p3 or name; with
+                        --export-palette, write each color so (hex without it).
+  --template TEXT       With --convert, --pick or --export-palette, write each color
+                        by TEXT, whose placeholders take its values: {r} {g} {b}
+                        (with .f a fraction, .p a percentage, .x two hex digits),
+                        {hex} {rgb} {hsl} ... {oklch}, the parts of a format such as
+                        {hsl.h} or {oklch.l}, and {name}.
+  --list-palettes       Print the name of every palette, one a line, History first.
+  --export-palette NAME Print the palette NAME in the form --as gives.
+  --as FORM             With --export-palette: css (custom properties), tailwind
+                        (a Tailwind theme), tokens (design tokens), gpl (a GIMP
+                        palette) or lines (one color a line).
+  --import-palette FILE Keep the colors of FILE, a GIMP palette or a text or
+                        stylesheet with CSS colors, as a new palette.
+  --name NAME           With --import-palette, name the new palette NAME.
+
+Examples:
+  rusket --convert &apos;#ff8000&apos; --format oklch
+  rusket --convert - --format hex &lt; colors.txt
+  rusket --pick --copy --template &apos;Color({r}, {g}, {b})&apos;
+  rusket --import-palette brand.css --name Brand
+  rusket --export-palette Brand --as tailwind --format oklch &gt; theme.css
+
+Exit status: 0 when done, 1 on an error, 2 for a usage error, 3 when --pick was
+cancelled.
+
+Qt&apos;s own window options, such as -style or -geometry, are passed on to Qt.
+</source>
+        <translation>Aufruf: rusket [Optionen]
+Rusket zeigt eine Farbe zugleich in jeder Schreibweise, die HTML und CSS kennen.
+
+Optionen:
+  -h, --help            Diese Hilfe zeigen und beenden.
+  -v, --version         Die Version zeigen und beenden.
+  --color TEXT          Mit der CSS-Farbe TEXT als aktueller Farbe beginnen.
+  --convert TEXT        Die CSS-Farbe TEXT in jedem Format ausgeben, eines je Zeile;
+                        mit - eine Farbe je Zeile von der Standardeingabe umwandeln.
+  --pick                Eine Farbe vom Bildschirm aufnehmen, ohne das Fenster, und
+                        in der Form ausgeben, die die Einstellungen kopieren (ohne
+                        Änderung hex). Umschalt mit dem Klick nimmt weitere auf;
+                        Escape beendet.
+  --copy                Mit --pick die Farbe auch kopieren; Rusket hält sie im
+                        Hintergrund, bis ein anderes Programm die Zwischenablage nimmt.
+  --format NAME         Mit --convert oder --pick nur dieses Format ausgeben: hex,
+                        rgb, hsl, hwb, lab, lch, oklab, oklch, display-p3 oder name;
+                        mit --export-palette jede Farbe so schreiben (ohne: hex).
+  --template TEXT       Mit --convert, --pick oder --export-palette jede Farbe nach
+                        TEXT schreiben, dessen Platzhalter ihre Werte einsetzen:
+                        {r} {g} {b} (mit .f als Bruch, .p als Prozent, .x als zwei
+                        Hexziffern), {hex} {rgb} {hsl} ... {oklch}, die Teile eines
+                        Formats wie {hsl.h} oder {oklch.l}, und {name}.
+  --list-palettes       Den Namen jeder Palette ausgeben, einen je Zeile, History zuerst.
+  --export-palette NAME Die Palette NAME in der Form ausgeben, die --as nennt.
+  --as FORM             Mit --export-palette: css (Custom Properties), tailwind
+                        (ein Tailwind-Theme), tokens (Design-Tokens), gpl (eine
+                        GIMP-Palette) oder lines (eine Farbe je Zeile).
+  --import-palette DATEI Die Farben der DATEI, einer GIMP-Palette oder eines Textes
+                        oder Stylesheets mit CSS-Farben, als neue Palette behalten.
+  --name NAME           Mit --import-palette die neue Palette NAME nennen.
+
+Beispiele:
+  rusket --convert &apos;#ff8000&apos; --format oklch
+  rusket --convert - --format hex &lt; farben.txt
+  rusket --pick --copy --template &apos;Color({r}, {g}, {b})&apos;
+  rusket --import-palette marke.css --name Marke
+  rusket --export-palette Marke --as tailwind --format oklch &gt; theme.css
+
+Rückgabewert: 0 wenn erledigt, 1 bei einem Fehler, 2 bei falschem Aufruf, 3 wenn --pick
+abgebrochen wurde.
+
+Qts eigene Fensteroptionen wie -style oder -geometry werden an Qt weitergegeben.
+</translation>
+    </message>
+    <message>
+        <source>--format goes with --convert, --pick or --export-palette.</source>
+        <translation>--format gehört zu --convert, --pick oder --export-palette.</translation>
+    </message>
+    <message>
+        <source>--template goes with --convert, --pick or --export-palette.</source>
+        <translation>--template gehört zu --convert, --pick oder --export-palette.</translation>
+    </message>
+    <message>
+        <source>--copy goes with --pick.</source>
+        <translation>--copy gehört zu --pick.</translation>
+    </message>
+    <message>
+        <source>--template needs a text.</source>
+        <translation>--template braucht einen Text.</translation>
+    </message>
+    <message>
+        <source>--template goes with --as css, tailwind or lines.</source>
+        <translation>--template gehört zu --as css, tailwind oder lines.</translation>
+    </message>
+    <message>
+        <source>--template cannot hold a line break where each color is one line.</source>
+        <translation>--template darf keinen Zeilenumbruch enthalten, wo jede Farbe eine Zeile ist.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLinePick</name>
+    <message>
+        <source>The clipboard could not be written.</source>
+        <translation>Die Zwischenablage konnte nicht beschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -350,6 +413,21 @@ Qts eigene Fensteroptionen wie -style oder -geometry werden an Qt weitergegeben.
     <message>
         <source>the input could not be read: %1</source>
         <translation>die Eingabe konnte nicht gelesen werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CopyPreferences</name>
+    <message>
+        <source>A template needs a name.</source>
+        <translation>Eine Vorlage braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>%1 is the name of a built-in format.</source>
+        <translation>%1 ist der Name eines eingebauten Formats.</translation>
+    </message>
+    <message>
+        <source>There is a template named %1 already.</source>
+        <translation>Es gibt schon eine Vorlage namens %1.</translation>
     </message>
 </context>
 <context>
@@ -689,6 +767,13 @@ Vom Bildschirm aufnehmen: Rechtsklick oder Strg+Umschalt+P</translation>
     </message>
 </context>
 <context>
+    <name>PickHistory</name>
+    <message>
+        <source>The color could not be kept in History: %1</source>
+        <translation>Die Farbe konnte nicht in History aufgenommen werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>PortalColorPicker</name>
     <message>
         <source>Pick from Screen failed: the desktop portal left the session bus before it answered.</source>
@@ -705,6 +790,104 @@ Vom Bildschirm aufnehmen: Rechtsklick oder Strg+Umschalt+P</translation>
     <message>
         <source>Pick from Screen failed: the desktop portal gave no color.</source>
         <translation>Aufnehmen vom Bildschirm fehlgeschlagen: das Desktop-Portal hat keine Farbe geliefert.</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesCommand</name>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation>&amp;Einstellungen...</translation>
+    </message>
+    <message>
+        <source>The preferences could not be saved in %1; they hold until Rusket ends.</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden; sie gelten, bis Rusket endet.</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Form copied by Ctrl+C, drags and --pick</source>
+        <translation>Form, die Strg+C, Ziehen und --pick kopieren</translation>
+    </message>
+    <message>
+        <source>Ctrl+C, drags and --pick &amp;copy:</source>
+        <translation>Strg+C, Ziehen und --pick &amp;kopieren:</translation>
+    </message>
+    <message>
+        <source>Hexadecimal colors</source>
+        <translation>Hexadezimale Farben</translation>
+    </message>
+    <message>
+        <source>&amp;Upper-case digits</source>
+        <translation>&amp;Großbuchstaben</translation>
+    </message>
+    <message>
+        <source>Begin with &amp;#</source>
+        <translation>Mit &amp;# beginnen</translation>
+    </message>
+    <message>
+        <source>&amp;Short form where it is exact (#f80)</source>
+        <translation>Kur&amp;zform, wo sie genau ist (#f80)</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>Vorlagen</translation>
+    </message>
+    <message>
+        <source>Template name</source>
+        <translation>Name der Vorlage</translation>
+    </message>
+    <message>
+        <source>Template text</source>
+        <translation>Text der Vorlage</translation>
+    </message>
+    <message>
+        <source>Placeholders: %1</source>
+        <translation>Platzhalter: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Text:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Ersetzen</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>Ent&amp;fernen</translation>
+    </message>
+    <message>
+        <source>The current color: %1</source>
+        <translation>Die aktuelle Farbe: %1</translation>
+    </message>
+    <message>
+        <source>Template: %1</source>
+        <translation>Vorlage: %1</translation>
+    </message>
+    <message>
+        <source>Gives: %1</source>
+        <translation>Ergibt: %1</translation>
+    </message>
+    <message>
+        <source>Refused: %1</source>
+        <translation>Abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>Placeholders: {r} {g} {b} (with .f a fraction, .p a percentage, .x hex digits), a format such as {hex} or {oklch}, its parts such as {hsl.h}, and {name}.</source>
+        <translation>Platzhalter: {r} {g} {b} (mit .f als Bruch, .p als Prozent, .x als Hexziffern), ein Format wie {hex} oder {oklch}, seine Teile wie {hsl.h}, und {name}.</translation>
     </message>
 </context>
 <context>
@@ -824,6 +1007,20 @@ Vom Bildschirm aufnehmen: Rechtsklick oder Strg+Umschalt+P</translation>
     </message>
 </context>
 <context>
+    <name>ScreenGrabPicker</name>
+    <message>
+        <source>Pick from Screen</source>
+        <translation>Vom Bildschirm aufnehmen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept</source>
+        <translation>
+            <numerusform>%n behalten</numerusform>
+            <numerusform>%n behalten</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ScreenPick</name>
     <message>
         <source>Pick from Screen is not available here: there is no desktop portal (org.freedesktop.portal.Desktop) and no X11 screen to read.</source>
@@ -832,6 +1029,14 @@ Vom Bildschirm aufnehmen: Rechtsklick oder Strg+Umschalt+P</translation>
     <message>
         <source>Pick from Screen is not available here: the desktop portal has no color picker and there is no X11 screen to read.</source>
         <translation>Aufnehmen vom Bildschirm ist hier nicht möglich: das Desktop-Portal hat keine Farbauswahl, und es gibt keinen X11-Bildschirm zum Lesen.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s color picker takes a single pixel.</source>
+        <translation>Die Farbauswahl des Desktops nimmt ein einzelnes Pixel.</translation>
+    </message>
+    <message>
+        <source>+ and - sample 1, 3×3, 5×5 or 9×9 pixels; Shift with the click keeps picking.</source>
+        <translation>+ und - nehmen 1, 3×3, 5×5 oder 9×9 Pixel; Umschalt mit dem Klick nimmt weitere Farben auf.</translation>
     </message>
 </context>
 <context>

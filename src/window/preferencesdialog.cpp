@@ -81,8 +81,16 @@ QWidget *PreferencesDialog::createTemplateGroup()
     templateList = named(new QListWidget, "lstTemplates", tr("Templates"));
     templateName = named(new QLineEdit, "txtTemplateName", tr("Template name"));
     templateText = named(new QLineEdit, "txtTemplateText", tr("Template text"));
-    templateText->setToolTip(tr("Placeholders: %1").arg(ColorTemplate::placeholders().join(u' ')));
+    // Rich text, so that the long list wraps.
+    templateText->setToolTip(
+        QStringLiteral("<p>%1</p>")
+            .arg(tr("Placeholders: %1").arg(ColorTemplate::placeholders().join(u' ')).toHtmlEscaped()));
     templateText->setPlaceholderText(QStringLiteral("Color({r}, {g}, {b})"));
+    auto *hint = named(new QLabel(tr("Placeholders: {r} {g} {b} (with .f a fraction, .p a percentage, .x hex "
+                                     "digits), a format such as {hex} or {oklch}, its parts such as {hsl.h}, "
+                                     "and {name}.")),
+        "lblPlaceholders");
+    hint->setWordWrap(true);
     templateSample = named(new QLabel, "lblTemplateSample");
     templateSample->setWordWrap(true);
     templateSample->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -97,13 +105,14 @@ QWidget *PreferencesDialog::createTemplateGroup()
         buttons->addWidget(button);
     layout->addWidget(templateList);
     layout->addLayout(fields);
+    layout->addWidget(hint);
     layout->addWidget(templateSample);
     layout->addLayout(buttons);
     connect(templateList, &QListWidget::currentRowChanged, this, &PreferencesDialog::showChosenTemplate);
     for (QLineEdit *field : {templateName, templateText})
         connect(field, &QLineEdit::textChanged, this, &PreferencesDialog::showTemplateSample);
-    connect(add, &QPushButton::clicked, this, [this] { keepTemplate(false); });
-    connect(replaceButton, &QPushButton::clicked, this, [this] { keepTemplate(true); });
+    connect(add, &QPushButton::clicked, this, [this] { keepTemplate(-1); });
+    connect(replaceButton, &QPushButton::clicked, this, [this] { keepTemplate(templateList->currentRow()); });
     connect(removeButton, &QPushButton::clicked, this, &PreferencesDialog::removeTemplate);
     return group;
 }
@@ -157,15 +166,33 @@ void PreferencesDialog::showTemplateSample()
         return; // the hexadecimal group is built first
     const ColorTemplate::Result sample
         = ColorTemplate::expand(templateText->text(), current, templateName->text(), edited.hex);
-    templateSample->setText(sample.ok() ? tr("Gives: %1").arg(sample.text) : tr("Refused: %1").arg(sample.error));
+    templateSample->setText(templateText->text().isEmpty() ? QString()
+            : sample.ok()                                  ? tr("Gives: %1").arg(sample.text)
+                                                           : tr("Refused: %1").arg(sample.error));
 }
 
-void PreferencesDialog::keepTemplate(bool replacing)
+// A template typed but not yet added is kept with the rest, not lost; one that cannot be kept
+// holds the dialog open with the reason.
+void PreferencesDialog::accept()
+{
+    const NamedTemplate typed{templateName->text().trimmed(), templateText->text()};
+    if (!typed.text.isEmpty() && !edited.templates.contains(typed)) {
+        const qsizetype same
+            = std::ranges::find(edited.templates, typed.name, &NamedTemplate::name) - edited.templates.begin();
+        if (!keepTemplate(same < edited.templates.size() ? int(same) : -1))
+            return;
+    }
+    QDialog::accept();
+}
+
+bool PreferencesDialog::keepTemplate(int row)
 {
     const NamedTemplate candidate{templateName->text().trimmed(), templateText->text()};
-    const qsizetype row = replacing ? templateList->currentRow() : -1;
-    if (const std::optional<QString> refusal = edited.refusal(candidate, row))
-        return templateSample->setText(tr("Refused: %1").arg(*refusal));
+    const bool replacing = row >= 0;
+    if (const std::optional<QString> refusal = edited.refusal(candidate, row)) {
+        templateSample->setText(tr("Refused: %1").arg(*refusal));
+        return false;
+    }
     if (replacing) {
         if (edited.defaultForm == edited.templates[row].name)
             edited.defaultForm = candidate.name;
@@ -175,6 +202,7 @@ void PreferencesDialog::keepTemplate(bool replacing)
     }
     showTemplates();
     templateList->setCurrentRow(int(replacing ? row : edited.templates.size() - 1));
+    return true;
 }
 
 void PreferencesDialog::removeTemplate()

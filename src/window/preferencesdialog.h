@@ -24,6 +24,7 @@ public:
 
     /// The preferences as the dialog shows them.
     CopyPreferences preferences() const { return edited; }
+    void accept() override;
 
 private:
     QWidget *createHexGroup();
@@ -33,7 +34,8 @@ private:
     void showTemplates();
     void showChosenTemplate();
     void showTemplateSample();
-    void keepTemplate(bool replacing);
+    /// Adds the template in the fields, or replaces the one in `row`; false when it is refused.
+    bool keepTemplate(int row);
     void removeTemplate();
 
     CopyPreferences edited;

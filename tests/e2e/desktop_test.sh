@@ -10,10 +10,11 @@ RUSKET=$(readlink -f "$1")
 WORK=$(mktemp -d)
 STRIPES=$(readlink -f "$3")
 # Whatever the test started ends with it, so that nothing holds its output open afterwards.
-trap 'kill $APP_PID $XMESSAGE_PID $STRIPES_PID 2>/dev/null; rm -rf "$WORK"' EXIT
+trap 'kill $APP_PID $XMESSAGE_PID $STRIPES_PID $PICK_PID $HOLDER_PID 2>/dev/null; rm -rf "$WORK"' EXIT
 dpkg-deb -x "$2"/rusket_*.deb "$WORK/root" || exit 1
-PASSED=0 FAILED=0 APP_PID= XMESSAGE_PID= STRIPES_PID= SCALE=100 status=
+PASSED=0 FAILED=0 APP_PID= XMESSAGE_PID= STRIPES_PID= PICK_PID= HOLDER_PID= SCALE=100 status=
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+export XDG_CONFIG_HOME=$WORK/config XDG_DATA_HOME=$WORK/data # the user's settings and History, the test's own
 export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent # no desktop portal: picking reads the X11 screen
 
 # Control rectangles in twips from the client area's corner, frames added in.
@@ -108,6 +109,25 @@ without_names() {
     answer_box && finish && grep -q color_names.txt "$WORK/out.txt" # the report names the file
 }
 
+# Runs `rusket --pick` with the options, then the xdotool steps once its overlay shows: what it
+# printed and its status, as "[output] status".
+pick_command() {
+    "$RUSKET" --pick $1 >"$WORK/pick.txt" 2>/dev/null &
+    PICK_PID=$!
+    timeout 5 xdotool search --sync --onlyvisible --name '^Pick from Screen$' >/dev/null && sleep 0.3
+    xdotool "${@:2}"
+    timeout 5 tail --pid="$PICK_PID" -f /dev/null
+    wait "$PICK_PID"
+    status=$? PICK_PID=
+    output="[$(cat "$WORK/pick.txt")] $status"
+}
+# Whether the copy of `rusket --pick --copy` held in the background ends once another program copies.
+holder_ends() {
+    HOLDER_PID=$(pgrep -x -f "$RUSKET --pick --copy.*")
+    [ -n "$HOLDER_PID" ] && read_view byteShow >/dev/null && timeout 3 tail --pid="$HOLDER_PID" -f /dev/null &&
+        output=ended HOLDER_PID=
+}
+
 # Types a line into `rusket --convert - --format hex` in a terminal that stays open: the answer
 # that comes within five seconds, after the terminal's echo of the line.
 typed_in_terminal() {
@@ -138,6 +158,10 @@ CASES=(
     "pick from the screen             | show_123456; click byteShow; xdotool key ctrl+shift+p sleep 1 mousemove 750 560 click 1 | byteShow | rgb(18,52,86)"
     "Escape ends a pick, nothing else | enter redByte 1; xdotool key ctrl+shift+p sleep 1 key Escape | byteShow | rgb(1,52,86)"
     "the keys move the pick, Return takes it | enter redByte 2; xdotool mousemove 590 560 key ctrl+shift+p sleep 1 key shift+Right shift+Right Return | byteShow | rgb(18,52,86)"
+    "--pick prints the color          | pick_command '--format hex' mousemove 750 560 click 1     | output    | [#123456] 0"
+    "--pick: Escape prints nothing    | pick_command '' key Escape                               | output    | [] 3"
+    "--pick --copy: on the clipboard after it ended | pick_command '--copy --template rgb({r},{g},{b})' mousemove 750 560 click 1 | clipboard | rgb(18,52,86)"
+    "the copy is held until another program copies | holder_ends                                | output    | ended"
     "drag, then Copy as CSS           | enter redByte 18; enter greenByte 52; enter blueByte 86; drag colShow txtVLink; sample_menu picBack 1 | clipboard | $CSS"
     "Exit ends with status 0          | click byteShow; xdotool key alt+f sleep 0.3 key x; finish | status    | 0"
     "the German locale's comma        | start $RUSKET LC_ALL=de_DE.UTF-8; enter greenByte 128     | greenPercent | 50,19608"
