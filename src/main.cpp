@@ -14,6 +14,8 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -39,6 +41,16 @@ int answerWithoutWindow(int &argc, char *argv[], const QStringList &arguments, c
     return print(reply);
 }
 
+// A closed standard stream would give its number to the next file opened, the connection to
+// the window system, and whatever is written to the stream would go there.
+void openClosedStandardStreams()
+{
+    for (int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(stream, F_GETFD) < 0)
+            ::open("/dev/null", O_RDWR); // takes the lowest number free: this one
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -50,6 +62,7 @@ int main(int argc, char *argv[])
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (replyBeforeWindowSystem(arguments, environment))
         return answerWithoutWindow(argc, argv, arguments, environment);
+    openClosedStandardStreams();
     const std::optional<PickRequest> pick = pickRequest(arguments);
     if (pick && pick->copy)
         BackgroundChild::fork(); // what is copied stays on the clipboard after the command

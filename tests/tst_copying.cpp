@@ -73,6 +73,12 @@ private slots:
         QTest::newRow("unknown suffix") << "{r.q}"
                                         << ""
                                         << "unknown placeholder {r.q}";
+        QTest::newRow("a part of a part") << "{r.f.x}"
+                                          << ""
+                                          << "unknown placeholder {r.f.x}";
+        QTest::newRow("a dot and no part") << "{hex.}"
+                                           << ""
+                                           << "unknown placeholder {hex.}";
         QTest::newRow("a name has no parts") << "{name.n}"
                                              << ""
                                              << "unknown placeholder {name.n}";

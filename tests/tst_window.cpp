@@ -758,6 +758,7 @@ private slots:
         };
         QPointer<QDialog> shown = dialog();
         QVERIFY(shown && shown->isVisible());
+        QCOMPARE(shown->findChild<QLabel *>(QStringLiteral("lblHexSample"))->text(), "The current color: #ff8800");
         shown->findChild<QCheckBox *>(QStringLiteral("chkHexUpper"))->click();
         shown->findChild<QCheckBox *>(QStringLiteral("chkHexHash"))->click();
         shown->findChild<QCheckBox *>(QStringLiteral("chkHexShort"))->click();
@@ -808,7 +809,11 @@ private slots:
 
         shown = dialog();
         shown->findChild<QCheckBox *>(QStringLiteral("chkHexUpper"))->click();
-        QTest::keyClick(shown, Qt::Key_Escape);
+        auto *list = shown->findChild<QListWidget *>(QStringLiteral("lstTemplates"));
+        list->setCurrentRow(0);
+        shown->findChild<QPushButton *>(QStringLiteral("cmdTemplateRemove"))->click();
+        QCOMPARE(list->count(), 2);
+        shown->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
         QTRY_VERIFY(!shown);
         trigger("actCopyAs-hex");
         QCOMPARE(ui->toolkit.clipboard, QStringLiteral("F80"));

@@ -88,6 +88,8 @@ std::optional<QString> formatValue(const QString &name, const QString &part, Rgb
 std::optional<QString> valueOf(const QString &placeholder, Rgb color, const QString &name, const HexStyle &hex)
 {
     const QString head = placeholder.section(u'.', 0, 0), tail = placeholder.section(u'.', 1);
+    if (placeholder.endsWith(u'.'))
+        return std::nullopt; // "{r.}" is no "{r}"
     if (placeholder == u"name") {
         const QString cssName = CssFormats::write(color, CssFormat::Name);
         return name.isEmpty() ? cssName : name;
@@ -101,7 +103,7 @@ std::optional<QString> valueOf(const QString &placeholder, Rgb color, const QStr
 
 Result expand(const QString &templateText, Rgb color, const QString &name, const HexStyle &hex)
 {
-    static const QRegularExpression placeholder(QStringLiteral("\\{([A-Za-z][A-Za-z0-9_-]*(?:\\.[A-Za-z0-9_]+)?)\\}"));
+    static const QRegularExpression placeholder(QStringLiteral("\\{([A-Za-z][A-Za-z0-9_-]*(?:\\.[A-Za-z0-9_]*)*)\\}"));
     Result result;
     qsizetype done = 0;
     for (QRegularExpressionMatchIterator it = placeholder.globalMatch(templateText); it.hasNext();) {

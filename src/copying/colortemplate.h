@@ -9,8 +9,10 @@
 
 // A text with placeholders for a colour's values, written the way the user's code wants them:
 // "Color({r}, {g}, {b})", "--brand: {oklch};", "UIColor(red: {r.f}, green: {g.f}, ...)".
-// A placeholder is a brace, a known name and a closing brace; any other brace is plain text,
-// so a template may hold a CSS rule ("a { color: {hex}; }").
+// A placeholder is a brace, a name and a closing brace, where the name begins with a letter and
+// holds letters, digits, '_', '-' and dots ({r.f}); one Rusket does not know is refused, never
+// copied as it is. Any other brace is plain text, so a template may hold a CSS rule
+// ("a { color: {hex}; }").
 //   {r} {g} {b}          the bytes, 0 to 255; with .f a fraction 0 to 1, with .p a percentage,
 //                        with .x two hexadecimal digits
 //   {hex} {rgb} {hsl} {hwb} {lab} {lch} {oklab} {oklch} {display-p3}

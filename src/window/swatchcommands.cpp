@@ -90,10 +90,17 @@ void SwatchCommands::showCopyForms()
     }
 }
 
+// A template's text is shown on one line and cut where it would make the menu too wide.
 void SwatchCommands::showCopyForm(QAction *entry, const QString &form, Rgb color)
 {
     const QString text = preferences.write(color, form).value_or(ColorTemplate::Result{}).text;
-    entry->setText(form + u'\t' + QString(text).replace(u'&', QStringLiteral("&&")));
+    constexpr qsizetype widest = 60;
+    QString shown = form + u'\t' + (text.size() > widest ? text.left(widest - 1) + u'\u2026' : text);
+    for (QChar &c : shown) {
+        if (c.category() == QChar::Other_Control && c != u'\t')
+            c = u' ';
+    }
+    entry->setText(shown.replace(u'&', QStringLiteral("&&")));
     entry->setEnabled(!text.isEmpty());
 }
 
