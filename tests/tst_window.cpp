@@ -773,6 +773,7 @@ private slots:
         }
         QCOMPARE(shown->findChild<QListWidget *>(QStringLiteral("lstTemplates"))->count(), 2);
         auto *form = shown->findChild<QComboBox *>(QStringLiteral("cboDefaultForm"));
+        QCOMPARE(form->count(), 12); // the built-in forms, then the templates
         QTest::keyClick(form, Qt::Key_End); // the last template
         shown->findChild<QLineEdit *>(QStringLiteral("txtTemplateName"))->setText("Kotlin"); // typed, kept by OK
         shown->findChild<QLineEdit *>(QStringLiteral("txtTemplateText"))->setText("Color(0x{r.x}{g.x}{b.x})");
@@ -807,10 +808,15 @@ private slots:
         trigger("actCopyAs-template1");
         QCOMPARE(ui->toolkit.clipboard, QStringLiteral("UIColor(red: 1, green: 0.533, blue: 0, alpha: 1)"));
 
-        shown = dialog();
+        shown = dialog(); // as kept
+        QVERIFY(shown->findChild<QCheckBox *>(QStringLiteral("chkHexUpper"))->isChecked());
         shown->findChild<QCheckBox *>(QStringLiteral("chkHexUpper"))->click();
         auto *list = shown->findChild<QListWidget *>(QStringLiteral("lstTemplates"));
         list->setCurrentRow(0);
+        QCOMPARE(shown->findChild<QLineEdit *>(QStringLiteral("txtTemplateName"))->text(), "Swift");
+        shown->findChild<QLineEdit *>(QStringLiteral("txtTemplateText"))->setText("{hex}");
+        shown->findChild<QPushButton *>(QStringLiteral("cmdTemplateReplace"))->click();
+        QCOMPARE(list->item(0)->text(), "Swift: {hex}");
         shown->findChild<QPushButton *>(QStringLiteral("cmdTemplateRemove"))->click();
         QCOMPARE(list->count(), 2);
         shown->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
