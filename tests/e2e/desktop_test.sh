@@ -114,7 +114,14 @@ without_names() {
 pick_command() {
     "$RUSKET" --pick $1 >"$WORK/pick.txt" 2>/dev/null &
     PICK_PID=$!
-    timeout 5 xdotool search --sync --onlyvisible --name '^Pick from Screen$' >/dev/null && sleep 0.3
+    # The overlay is the program's window, or with --copy its child's.
+    for _ in $(seq 50); do
+        for pid in "$PICK_PID" $(pgrep -P "$PICK_PID"); do
+            xdotool search --onlyvisible --pid "$pid" >/dev/null && break 2
+        done
+        sleep 0.1
+    done
+    sleep 0.3
     xdotool "${@:2}"
     timeout 5 tail --pid="$PICK_PID" -f /dev/null
     wait "$PICK_PID"
