@@ -5,10 +5,9 @@
 #include "artwork/artwork.h"
 #include "css/csscolorreader.h"
 #include "css/typedcolor.h"
-#include "picking/screenpick.h"
+#include "palettewindow/palettekeeper.h"
 #include "widgets/picturebox.h"
 #include "window/controltable.h"
-#include "window/mainmenus.h"
 #include "window/samplepage.h"
 #include "window/samplepagedragdrop.h"
 #include "window/swatchcommands.h"
@@ -20,7 +19,6 @@
 #include "values/rangecheck.h"
 #include "values/twips.h"
 
-#include <QCloseEvent>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QLayout>
@@ -84,6 +82,7 @@ MainWindow::MainWindow(Toolkit &toolkit, QWidget *parent)
     menus = new MainMenus(toolkit, this);
     createScreenPick();
     connectHandlers();
+    new PaletteKeeper(toolkit, this, menus->menu("mnuFile"));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     fields[0].edit->setFocus();
 }
@@ -123,6 +122,7 @@ void MainWindow::createScreenPick()
     screenPick = new ScreenPick(this);
     screenPick->withdrawWithEscape(this);
     connect(screenPick, &ScreenPick::picked, this, &MainWindow::takeColor);
+    connect(screenPick, &ScreenPick::picked, this, &MainWindow::colorExchanged);
     connect(screenPick, &ScreenPick::failed, this, [this](const QString &message) { toolkit.showMessage(message); });
 }
 
@@ -155,6 +155,8 @@ void MainWindow::connectSwatch()
         toolkit, swatch, dragDrop, findChild<QAction *>(QStringLiteral("actPickFromScreen")), this);
     connect(swatchCommands, &SwatchCommands::currentColorNeeded, this, &MainWindow::applyPendingEdit);
     connect(swatchCommands, &SwatchCommands::textGiven, this, &MainWindow::takeCssText);
+    connect(swatchCommands, &SwatchCommands::colorGiven, this, &MainWindow::takeColor);
+    connect(swatchCommands, &SwatchCommands::colorGivenOut, this, &MainWindow::colorExchanged);
     page = new SamplePage(toolkit, centralWidget(), swatch, dragDrop);
     connect(page, &SamplePage::currentColorNeeded, this, &MainWindow::applyPendingEdit);
     connect(page, &SamplePage::colorChosen, this, &MainWindow::takeSampleColor);
@@ -408,6 +410,7 @@ void MainWindow::pickColorFromDialog()
         return;
     }
     takeColor(result.color);
+    emit colorExchanged(result.color);
 }
 
 void MainWindow::pickFromScreen()
@@ -417,35 +420,17 @@ void MainWindow::pickFromScreen()
     screenPick->start(x11 ? QStringLiteral("x11:") + QString::number(winId(), 16) : QString());
 }
 
-bool MainWindow::isPickingFromScreen() const
-{
-    return screenPick->isOpen();
-}
-
 void MainWindow::takeCssText(const QString &text)
 {
     const CssReading reading = readCssColor(text.trimmed());
     if (!reading.ok)
         return toolkit.showMessage(noColorMessage(reading.reason));
     takeColor(reading.bytes);
+    emit colorExchanged(reading.bytes);
 }
 
 void MainWindow::takeColor(Rgb color)
 {
     outsideColor = color;
     updateColor(ColorSource::Outside);
-}
-
-// ---- Help and exit ----
-
-AboutWindow *MainWindow::aboutWindow() const
-{
-    return menus->aboutWindow();
-}
-
-void MainWindow::closeEvent(QCloseEvent *event)
-{
-    // The About window belongs to the main one: closing the main window ends the program.
-    menus->closeAbout();
-    QMainWindow::closeEvent(event);
 }

@@ -30,7 +30,8 @@ SwatchCommands::SwatchCommands(
     copyKey->setContext(Qt::WidgetShortcut);
     connect(copyKey, &QShortcut::activated, this, [this] {
         emit currentColorNeeded();
-        this->toolkit.copyColor(CssFormats::write(current, CssFormat::Hex), current);
+        if (this->toolkit.copyColor(CssFormats::write(current, CssFormat::Hex), current))
+            emit colorGivenOut(current);
     });
 
     dragDrop->attach(swatch, true, true);
@@ -43,6 +44,13 @@ SwatchCommands::SwatchCommands(
         emit currentColorNeeded();
         emit textGiven(text);
     });
+    connect(dragDrop, &SamplePageDragDrop::swatchDropped, this, [this](QWidget *target, Rgb color) {
+        if (target != this->swatch)
+            return;
+        emit currentColorNeeded();
+        emit colorGiven(color);
+    });
+    connect(dragDrop, &SamplePageDragDrop::carriedOut, this, &SwatchCommands::colorGivenOut);
     connect(dragDrop, &SamplePageDragDrop::contextMenuRequested, this, [this](QWidget *control, QPoint globalPos) {
         if (control == this->swatch)
             menu->popup(globalPos);
@@ -61,8 +69,10 @@ void SwatchCommands::createMenu(QAction *pick)
     for (CssFormat format : CssFormats::all) {
         QAction *copy = copyAs->addAction(QString());
         copy->setObjectName(QStringLiteral("actCopyAs-") + QLatin1String(CssFormats::nameOf(format)));
-        connect(
-            copy, &QAction::triggered, this, [this, format] { toolkit.copyText(CssFormats::write(current, format)); });
+        connect(copy, &QAction::triggered, this, [this, format] {
+            if (toolkit.copyText(CssFormats::write(current, format)))
+                emit colorGivenOut(current);
+        });
     }
     connect(menu, &QMenu::aboutToShow, this, &SwatchCommands::showCopyForms);
 }

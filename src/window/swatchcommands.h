@@ -14,7 +14,8 @@ class Toolkit;
 
 // What the swatch does besides showing the current colour: its menu (Pick from Screen, Paste
 // Color, Copy as), Ctrl+C on it, Ctrl+V where the focus is in no text field, what a drag of it
-// carries out of the window, and text or a colour dropped on it from another program.
+// carries out of the window, text or a colour dropped on it from another program, and a palette's
+// swatch dropped on it. It tells of each colour given to another program, for History.
 class SwatchCommands : public QObject
 {
     Q_OBJECT
@@ -31,6 +32,10 @@ signals:
     void currentColorNeeded();
     /// Text pasted or dropped on the swatch, to be read as a colour.
     void textGiven(const QString &text);
+    /// A palette's swatch dropped on the swatch: its colour is to become current.
+    void colorGiven(Rgb color);
+    /// A colour given to other programs: copied, or dragged from the swatch or a sample part to one.
+    void colorGivenOut(Rgb color);
 
 private:
     void createMenu(QAction *pick);
