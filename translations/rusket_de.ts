@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>ColorTemplate</name>
+    <message>
+        <source>unknown placeholder %1</source>
+        <translation>unbekannter Platzhalter %1</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>rusket: no display found. Rusket is a desktop program and needs an X11 or Wayland session; on a machine without one, run it in a virtual display: xvfb-run rusket
@@ -353,6 +360,21 @@ Qts eigene Fensteroptionen wie -style oder -geometry werden an Qt weitergegeben.
     </message>
 </context>
 <context>
+    <name>CopyPreferences</name>
+    <message>
+        <source>A template needs a name.</source>
+        <translation>Eine Vorlage braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>%1 is the name of a built-in format.</source>
+        <translation>%1 ist der Name eines eingebauten Formats.</translation>
+    </message>
+    <message>
+        <source>There is a template named %1 already.</source>
+        <translation>Es gibt bereits eine Vorlage namens %1.</translation>
+    </message>
+</context>
+<context>
     <name>CssColorReader</name>
     <message>
         <source>the end</source>
@@ -524,6 +546,77 @@ Qts eigene Fensteroptionen wie -style oder -geometry werden an Qt weitergegeben.
     </message>
 </context>
 <context>
+    <name>ExportDialog</name>
+    <message>
+        <source>CSS custom properties</source>
+        <translation>Benutzerdefinierte CSS-Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Tailwind theme</source>
+        <translation>Tailwind-Theme</translation>
+    </message>
+    <message>
+        <source>Design tokens</source>
+        <translation>Design-Tokens</translation>
+    </message>
+    <message>
+        <source>GIMP palette</source>
+        <translation>GIMP-Palette</translation>
+    </message>
+    <message>
+        <source>Plain lines</source>
+        <translation>Einfache Zeilen</translation>
+    </message>
+    <message>
+        <source>Export &quot;%1&quot;</source>
+        <translation>„%1“ exportieren</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Each color as</source>
+        <translation>Jede Farbe als</translation>
+    </message>
+    <message>
+        <source>What is exported</source>
+        <translation>Was exportiert wird</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Speichern unter...</translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Form:</source>
+        <translation>&amp;Form:</translation>
+    </message>
+    <message>
+        <source>Each color &amp;as:</source>
+        <translation>Jede Farbe &amp;als:</translation>
+    </message>
+    <message>
+        <source>Template &quot;%1&quot;</source>
+        <translation>Vorlage „%1“</translation>
+    </message>
+    <message>
+        <source>Export Palette</source>
+        <translation>Palette exportieren</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The palette could not be exported: %1</source>
+        <translation>Die Palette konnte nicht exportiert werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>InfoText</name>
     <message>
         <source>Two documents for understanding web colors can be downloaded at the W3C (https://www.w3.org/), the official HTML4 and CSS2 specifications. This program is only meant as a tool to be used additionally to an editor (such as Notepad) if you already know how the colors work.</source>
@@ -626,6 +719,59 @@ Vom Bildschirm aufnehmen: Rechtsklick oder Strg+Umschalt+P</translation>
     </message>
 </context>
 <context>
+    <name>PaletteKeeper</name>
+    <message>
+        <source>&amp;Palettes</source>
+        <translation>&amp;Paletten</translation>
+    </message>
+    <message>
+        <source>&amp;Add to Palette</source>
+        <translation>Zur Palette &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Add to a New Palette</source>
+        <translation>Zu neuer Palette &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Add to &quot;%1&quot;</source>
+        <translation>Zu „%1“ &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>My Colors</source>
+        <translation>Meine Farben</translation>
+    </message>
+</context>
+<context>
+    <name>PaletteLibrary</name>
+    <message>
+        <source>Some palettes could not be read in full. Their files are left as they are:</source>
+        <translation>Einige Paletten konnten nicht vollständig gelesen werden. Ihre Dateien bleiben, wie sie sind:</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>This change could not be saved:</source>
+        <translation>Diese Änderung konnte nicht gespeichert werden:</translation>
+    </message>
+    <message>
+        <source>... and 1 more.</source>
+        <translation>... und 1 weitere Meldung.</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... und %1 weitere Meldungen.</translation>
+    </message>
+</context>
+<context>
+    <name>PaletteModel</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>Palettes</name>
     <message>
         <source>the line is longer than %1 characters</source>
@@ -689,6 +835,181 @@ Vom Bildschirm aufnehmen: Rechtsklick oder Strg+Umschalt+P</translation>
     </message>
 </context>
 <context>
+    <name>PalettesWindow</name>
+    <message>
+        <source>Rusket Palettes</source>
+        <translation>Rusket-Paletten</translation>
+    </message>
+    <message>
+        <source>&amp;Palette</source>
+        <translation>&amp;Palette</translation>
+    </message>
+    <message>
+        <source>&amp;New Palette...</source>
+        <translation>&amp;Neue Palette...</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Palette...</source>
+        <translation>Palette &amp;umbenennen...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Palette</source>
+        <translation>Palette &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportieren...</translation>
+    </message>
+    <message>
+        <source>Clear &amp;History</source>
+        <translation>&amp;Verlauf leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Color</source>
+        <translation>&amp;Farbe</translation>
+    </message>
+    <message>
+        <source>&amp;Make Current</source>
+        <translation>Zur aktuellen Farbe &amp;machen</translation>
+    </message>
+    <message>
+        <source>&amp;Add Current Color</source>
+        <translation>Aktuelle Farbe &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Rename Color...</source>
+        <translation>Farbe &amp;umbenennen...</translation>
+    </message>
+    <message>
+        <source>Re&amp;move Color</source>
+        <translation>Farbe &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Move &amp;Left</source>
+        <translation>Nach &amp;links</translation>
+    </message>
+    <message>
+        <source>Move R&amp;ight</source>
+        <translation>Nach &amp;rechts</translation>
+    </message>
+    <message>
+        <source>%1: 1 color</source>
+        <translation>%1: 1 Farbe</translation>
+    </message>
+    <message>
+        <source>%1: %2 colors</source>
+        <translation>%1: %2 Farben</translation>
+    </message>
+    <message>
+        <source>The colors you pick, paste, drop or copy come here.</source>
+        <translation>Hier erscheinen die Farben, die Sie aufnehmen, einfügen, ablegen oder kopieren.</translation>
+    </message>
+    <message>
+        <source>Drop colors here, or press Ctrl+D in the main window.</source>
+        <translation>Farben hier ablegen oder im Hauptfenster Strg+D drücken.</translation>
+    </message>
+    <message>
+        <source>Rename Color</source>
+        <translation>Farbe umbenennen</translation>
+    </message>
+    <message>
+        <source>Name of %1:</source>
+        <translation>Name von %1:</translation>
+    </message>
+    <message>
+        <source>Remove Color</source>
+        <translation>Farbe entfernen</translation>
+    </message>
+    <message>
+        <source>Removed %1. Undo with Ctrl+Z.</source>
+        <translation>%1 entfernt. Rückgängig mit Strg+Z.</translation>
+    </message>
+    <message>
+        <source>New Palette</source>
+        <translation>Neue Palette</translation>
+    </message>
+    <message>
+        <source>Name of the new palette:</source>
+        <translation>Name der neuen Palette:</translation>
+    </message>
+    <message>
+        <source>Rename Palette</source>
+        <translation>Palette umbenennen</translation>
+    </message>
+    <message>
+        <source>New name of the palette:</source>
+        <translation>Neuer Name der Palette:</translation>
+    </message>
+    <message>
+        <source>Delete Palette</source>
+        <translation>Palette löschen</translation>
+    </message>
+    <message>
+        <source>Deleted the palette &quot;%1&quot;. Undo with Ctrl+Z.</source>
+        <translation>Palette „%1“ gelöscht. Rückgängig mit Strg+Z.</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Verlauf leeren</translation>
+    </message>
+    <message>
+        <source>History cleared. Undo with Ctrl+Z.</source>
+        <translation>Verlauf geleert. Rückgängig mit Strg+Z.</translation>
+    </message>
+    <message>
+        <source>Import Palette</source>
+        <translation>Palette importieren</translation>
+    </message>
+    <message>
+        <source>Palettes and stylesheets (*.gpl *.css *.txt);;All files (*)</source>
+        <translation>Paletten und Stylesheets (*.gpl *.css *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 could not be imported:</source>
+        <translation>%1 konnte nicht importiert werden:</translation>
+    </message>
+    <message>
+        <source>Some lines of %1 are no color and were passed over:</source>
+        <translation>Einige Zeilen von %1 sind keine Farbe und wurden übergangen:</translation>
+    </message>
+    <message>
+        <source>Imported 1 color as &quot;%1&quot;.</source>
+        <translation>1 Farbe als „%1“ importiert.</translation>
+    </message>
+    <message>
+        <source>Imported %1 colors as &quot;%2&quot;.</source>
+        <translation>%1 Farben als „%2“ importiert.</translation>
+    </message>
+    <message>
+        <source>Some lines of the dropped text are no color and were passed over:</source>
+        <translation>Einige Zeilen des abgelegten Textes sind keine Farbe und wurden übergangen:</translation>
+    </message>
+</context>
+<context>
     <name>PortalColorPicker</name>
     <message>
         <source>Pick from Screen failed: the desktop portal left the session bus before it answered.</source>
@@ -705,6 +1026,89 @@ Vom Bildschirm aufnehmen: Rechtsklick oder Strg+Umschalt+P</translation>
     <message>
         <source>Pick from Screen failed: the desktop portal gave no color.</source>
         <translation>Aufnehmen vom Bildschirm fehlgeschlagen: das Desktop-Portal hat keine Farbe geliefert.</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Form copied by Ctrl+C, drags and --pick</source>
+        <translation>Form, die Strg+C, Ziehen und --pick kopieren</translation>
+    </message>
+    <message>
+        <source>Ctrl+C, drags and --pick &amp;copy:</source>
+        <translation>Strg+C, Ziehen und --pick &amp;kopieren:</translation>
+    </message>
+    <message>
+        <source>Hexadecimal colors</source>
+        <translation>Hexadezimale Farben</translation>
+    </message>
+    <message>
+        <source>&amp;Upper-case digits</source>
+        <translation>&amp;Großbuchstaben</translation>
+    </message>
+    <message>
+        <source>Begin with &amp;#</source>
+        <translation>Mit &amp;# beginnen</translation>
+    </message>
+    <message>
+        <source>&amp;Short form where it is exact (#f80)</source>
+        <translation>Kurz&amp;form, wo sie genau ist (#f80)</translation>
+    </message>
+    <message>
+        <source>Templates</source>
+        <translation>Vorlagen</translation>
+    </message>
+    <message>
+        <source>Template name</source>
+        <translation>Name der Vorlage</translation>
+    </message>
+    <message>
+        <source>Template text</source>
+        <translation>Text der Vorlage</translation>
+    </message>
+    <message>
+        <source>Placeholders: %1</source>
+        <translation>Platzhalter: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Text:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Ersetzen</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>Entfe&amp;rnen</translation>
+    </message>
+    <message>
+        <source>The current color: %1</source>
+        <translation>Die aktuelle Farbe: %1</translation>
+    </message>
+    <message>
+        <source>Template: %1</source>
+        <translation>Vorlage: %1</translation>
+    </message>
+    <message>
+        <source>Gives: %1</source>
+        <translation>Ergibt: %1</translation>
+    </message>
+    <message>
+        <source>Refused: %1</source>
+        <translation>Abgelehnt: %1</translation>
     </message>
 </context>
 <context>
@@ -847,6 +1251,13 @@ Vom Bildschirm aufnehmen: Rechtsklick oder Strg+Umschalt+P</translation>
     <message>
         <source>The clipboard holds no text to read as a color.</source>
         <translation>Die Zwischenablage enthält keinen Text, der sich als Farbe lesen ließe.</translation>
+    </message>
+</context>
+<context>
+    <name>SwatchView</name>
+    <message>
+        <source>the dropped text</source>
+        <translation>der abgelegte Text</translation>
     </message>
 </context>
 <context>

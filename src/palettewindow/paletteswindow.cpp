@@ -81,6 +81,7 @@ PalettesWindow::PalettesWindow(Toolkit &toolkit, PaletteLibrary *library, QWidge
     createMenus();
     connect(library, &PaletteLibrary::changed, this, &PalettesWindow::refresh);
     refresh();
+    view(historyId)->setFocus(); // where the window opens
     if (!restoreGeometry(QSettings(UserSettings::file(), QSettings::IniFormat).value(geometryKey).toByteArray())) {
         resize(440, 420);
         if (parent) // the first time beside the main window

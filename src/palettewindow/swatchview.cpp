@@ -106,6 +106,10 @@ void SwatchView::paintEvent(QPaintEvent *event)
     QPainter painter(viewport());
     painter.setPen(palette().color(QPalette::PlaceholderText));
     painter.drawText(viewport()->rect().adjusted(6, 0, -6, 0), Qt::AlignVCenter | Qt::TextSingleLine, placeholder);
+    if (hasFocus()) { // with no swatch to show it
+        painter.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DotLine));
+        painter.drawRect(viewport()->rect().adjusted(1, 1, -2, -2));
+    }
 }
 
 GplReading SwatchView::colorsIn(const QMimeData *data)
