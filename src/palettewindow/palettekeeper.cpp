@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QSettings>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -46,8 +47,13 @@ PaletteKeeper::PaletteKeeper(Toolkit &toolkit, MainWindow *window, QMenu *menu)
 void PaletteKeeper::afterStart()
 {
     startColor = window->currentColor();
-    if (QSettings(UserSettings::file(), QSettings::IniFormat).value(openKey).toBool())
-        showPalettes(false); // the main window keeps the focus
+    if (!QSettings(UserSettings::file(), QSettings::IniFormat).value(openKey).toBool())
+        return;
+    // Open at the end, the Palettes window comes back once the main window is on the screen.
+    QWindow *shownFirst = window->windowHandle();
+    if (shownFirst && !shownFirst->isExposed())
+        return shownFirst->installEventFilter(this);
+    showPalettes(false); // the main window keeps the focus
 }
 
 // The menu names the palette the colour goes to.
@@ -92,10 +98,14 @@ void PaletteKeeper::addCurrentColor(const QString &id)
         shown->showSwatch(target, row);
 }
 
-bool PaletteKeeper::eventFilter(QObject *, QEvent *event)
+bool PaletteKeeper::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Close)
+    if (event->type() == QEvent::Close && watched == window)
         atEnd();
+    if (event->type() == QEvent::Expose && watched == window->windowHandle() && window->windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] { showPalettes(false); });
+    }
     return false;
 }
 

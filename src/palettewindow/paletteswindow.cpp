@@ -134,6 +134,7 @@ void PalettesWindow::createMenus()
         }},
     };
     // clang-format on
+    contextMenu = new QMenu(this);
     for (const Menu &m : menus) {
         QMenu *menu = menuBar()->addMenu(tr(m.caption));
         menu->setObjectName(QLatin1String(m.name));
@@ -147,6 +148,11 @@ void PalettesWindow::createMenus()
             addAction(action); // the shortcut works while the menu is closed
         }
     }
+    // A swatch's menu: what the Color menu does, and what is done to its palette.
+    contextMenu->addActions(findChild<QMenu *>(QStringLiteral("mnuColor"))->actions());
+    contextMenu->addSeparator();
+    for (const char *name : {"actRenamePalette", "actDeletePalette", "actExport", "actClearHistory"})
+        contextMenu->addAction(findChild<QAction *>(QLatin1String(name)));
 }
 
 // The menus show what applies to the palette and the swatch with the focus.
@@ -213,7 +219,9 @@ PalettesWindow::Section &PalettesWindow::sectionFor(const QString &id)
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
-    auto *view = new SwatchView(toolkit, new PaletteModel(id, this), !history, content);
+    auto *model = new PaletteModel(id);
+    auto *view = new SwatchView(toolkit, model, !history, content);
+    model->setParent(view); // goes with it
     view->setObjectName(QStringLiteral("palette-") + id);
     view->setPlaceholder(history ? tr("The colors you pick, paste, drop or copy come here.")
                                  : tr("Drop colors here, or press Ctrl+D in the main window."));
@@ -222,9 +230,10 @@ PalettesWindow::Section &PalettesWindow::sectionFor(const QString &id)
         emit colorChosen(view->paletteModel()->entries().at(index.row()).color);
     });
     connect(view, &SwatchView::dropped, this, [this, id](const QMimeData *data, int row) { drop(id, data, row); });
+    connect(view, &QAbstractItemView::doubleClicked, this, &PalettesWindow::renameColor);
     connect(view, &QWidget::customContextMenuRequested, this, [this, view](QPoint at) {
         updateActions();
-        findChild<QMenu *>(QStringLiteral("mnuColor"))->popup(view->viewport()->mapToGlobal(at));
+        contextMenu->popup(view->viewport()->mapToGlobal(at));
     });
     return *sections.insert(id, {title, view});
 }
@@ -398,6 +407,8 @@ void PalettesWindow::deletePalette()
 
 void PalettesWindow::clearHistory()
 {
+    if (library->palette(historyId)->entries.isEmpty())
+        return;
     auto cleared = std::make_shared<QList<PaletteEntry>>();
     undo->push(new Step(
         tr("Clear History"),

@@ -10,6 +10,7 @@
 
 class PaletteLibrary;
 class QLabel;
+class QMenu;
 class QMimeData;
 class QScrollArea;
 class QUndoStack;
@@ -81,6 +82,7 @@ private:
     QUndoStack *undo;
     QScrollArea *scroller;
     QVBoxLayout *rows;
+    QMenu *contextMenu;
     QHash<QString, Section> sections;
     QString lastActive; // the palette whose swatches had the focus last
 };
