@@ -849,12 +849,8 @@ Vom Bildschirm aufnehmen: Rechtsklick oder Strg+Umschalt+P</translation>
         <translation>&amp;Neue Palette...</translation>
     </message>
     <message>
-        <source>&amp;Rename Palette...</source>
-        <translation>Palette &amp;umbenennen...</translation>
-    </message>
-    <message>
         <source>&amp;Delete Palette</source>
-        <translation>Palette &amp;löschen</translation>
+        <translation>Palette l&amp;öschen</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
@@ -862,7 +858,7 @@ Vom Bildschirm aufnehmen: Rechtsklick oder Strg+Umschalt+P</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation>&amp;Exportieren...</translation>
+        <translation>E&amp;xportieren...</translation>
     </message>
     <message>
         <source>Clear &amp;History</source>
@@ -905,10 +901,6 @@ Vom Bildschirm aufnehmen: Rechtsklick oder Strg+Umschalt+P</translation>
         <translation>Farbe &amp;umbenennen...</translation>
     </message>
     <message>
-        <source>Re&amp;move Color</source>
-        <translation>Farbe &amp;entfernen</translation>
-    </message>
-    <message>
         <source>Move &amp;Left</source>
         <translation>Nach &amp;links</translation>
     </message>
@@ -926,7 +918,7 @@ Vom Bildschirm aufnehmen: Rechtsklick oder Strg+Umschalt+P</translation>
     </message>
     <message>
         <source>The colors you pick, paste, drop or copy come here.</source>
-        <translation>Hier erscheinen die Farben, die Sie aufnehmen, einfügen, ablegen oder kopieren.</translation>
+        <translation>Hier landen aufgenommene, eingefügte, abgelegte und kopierte Farben.</translation>
     </message>
     <message>
         <source>Drop colors here, or press Ctrl+D in the main window.</source>
@@ -1007,6 +999,14 @@ Vom Bildschirm aufnehmen: Rechtsklick oder Strg+Umschalt+P</translation>
     <message>
         <source>Some lines of the dropped text are no color and were passed over:</source>
         <translation>Einige Zeilen des abgelegten Textes sind keine Farbe und wurden übergangen:</translation>
+    </message>
+    <message>
+        <source>Rename &amp;Palette...</source>
+        <translation>&amp;Palette umbenennen...</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve Color</source>
+        <translation>Farbe &amp;entfernen</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
 #include <QStatusBar>
@@ -83,9 +84,12 @@ PalettesWindow::PalettesWindow(Toolkit &toolkit, PaletteLibrary *library, QWidge
     refresh();
     view(historyId)->setFocus(); // where the window opens
     if (!restoreGeometry(QSettings(UserSettings::file(), QSettings::IniFormat).value(geometryKey).toByteArray())) {
-        resize(440, 420);
-        if (parent) // the first time beside the main window
-            move(parent->frameGeometry().topRight() + QPoint(8, 0));
+        // The first time beside the main window, as far as the screen lets it.
+        const QRect screen = parent ? parent->screen()->availableGeometry() : QRect(0, 0, 440, 420);
+        resize(std::min(440, screen.width()), std::min(420, screen.height()));
+        if (parent)
+            move(std::clamp(parent->frameGeometry().right() + 8, screen.left(), screen.right() - width()),
+                parent->frameGeometry().top());
     }
 }
 
@@ -109,7 +113,7 @@ void PalettesWindow::createMenus()
     const Menu menus[] = {
         {"mnuPalette", QT_TR_NOOP("&Palette"), {
             {"actNewPalette",    QT_TR_NOOP("&New Palette..."),    QKeySequence::keyBindings(QKeySequence::New), [this] { newPalette(); }},
-            {"actRenamePalette", QT_TR_NOOP("&Rename Palette..."), {},                                          [this] { renamePalette(); }},
+            {"actRenamePalette", QT_TR_NOOP("Rename &Palette..."), {},                                          [this] { renamePalette(); }},
             {"actDeletePalette", QT_TR_NOOP("&Delete Palette"),    {},                                          [this] { deletePalette(); }},
             {"sepPalette1",      nullptr,                          {},                                          {}},
             {"actImport",        QT_TR_NOOP("&Import..."),         QKeySequence::keyBindings(QKeySequence::Open), [this] { importPalette(); }},
@@ -128,7 +132,7 @@ void PalettesWindow::createMenus()
             {"actAddCurrent",   QT_TR_NOOP("&Add Current Color"), key(Qt::CTRL | Qt::Key_D),      [this] { addCurrent(); }},
             {"actCopyColor",    QT_TR_NOOP("&Copy"),              QKeySequence::keyBindings(QKeySequence::Copy), [this] { copyColor(); }},
             {"actRenameColor",  QT_TR_NOOP("&Rename Color..."),   key(Qt::Key_F2),                [this] { renameColor(); }},
-            {"actRemoveColor",  QT_TR_NOOP("Re&move Color"),      {QKeySequence(Qt::Key_Delete), QKeySequence(Qt::Key_Backspace)}, [this] { removeColor(); }},
+            {"actRemoveColor",  QT_TR_NOOP("Remo&ve Color"),      {QKeySequence(Qt::Key_Delete), QKeySequence(Qt::Key_Backspace)}, [this] { removeColor(); }},
             {"actMoveLeft",     QT_TR_NOOP("Move &Left"),         key(Qt::CTRL | Qt::Key_Left),   [this] { moveColor(-1); }},
             {"actMoveRight",    QT_TR_NOOP("Move R&ight"),        key(Qt::CTRL | Qt::Key_Right),  [this] { moveColor(1); }},
         }},

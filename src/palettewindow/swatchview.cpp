@@ -105,7 +105,9 @@ void SwatchView::paintEvent(QPaintEvent *event)
         return;
     QPainter painter(viewport());
     painter.setPen(palette().color(QPalette::PlaceholderText));
-    painter.drawText(viewport()->rect().adjusted(6, 0, -6, 0), Qt::AlignVCenter | Qt::TextSingleLine, placeholder);
+    const QRect room = viewport()->rect().adjusted(6, 0, -6, 0);
+    painter.drawText(room, Qt::AlignVCenter | Qt::TextSingleLine,
+        fontMetrics().elidedText(placeholder, Qt::ElideRight, room.width()));
     if (hasFocus()) { // with no swatch to show it
         painter.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DotLine));
         painter.drawRect(viewport()->rect().adjusted(1, 1, -2, -2));
