@@ -209,6 +209,8 @@ void PalettesWindow::refresh()
             section.title->show(); // at once: the focus may go to it next
             section.view->show();
         }
+        if (i > 0) // Tab goes from palette to palette in the order shown
+            setTabOrder(sections.value(ids[i - 1]).view, section.view);
     }
 }
 
@@ -249,10 +251,12 @@ SwatchView *PalettesWindow::view(const QString &id) const
 
 bool PalettesWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusIn) {
-        lastActive = static_cast<SwatchView *>(watched)->paletteModel()->id(); // the filter is on the views alone
-        library->choose(lastActive);
-    }
+    if (event->type() != QEvent::FocusIn)
+        return QMainWindow::eventFilter(watched, event);
+    const QString id = static_cast<SwatchView *>(watched)->paletteModel()->id(); // the filter is on the views alone
+    if (id != lastActive)
+        library->choose(id);
+    lastActive = id;
     return QMainWindow::eventFilter(watched, event);
 }
 
