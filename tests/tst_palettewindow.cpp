@@ -13,10 +13,13 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDialogButtonBox>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTranslator>
 #include <functional>
 
@@ -49,13 +52,21 @@ class PaletteWindowTest : public QObject
     static void trigger(const QObject *in, const char *action) { in->findChild<QAction *>(action)->trigger(); }
     PalettesWindow *openPalettes()
     {
-        trigger(ui->window.get(), "mnuFilePalettes");
+        press(ui->window->focusWidget(), Qt::Key_L, Qt::ControlModifier);
         return keeper()->palettesWindow();
     }
     SwatchView *view(const QString &id) const { return keeper()->palettesWindow()->view(id); }
     static QPoint swatchAt(const SwatchView *view, int row)
     {
         return view->visualRect(view->paletteModel()->index(row)).center();
+    }
+    ExportDialog *exportDialog() const
+    {
+        for (ExportDialog *dialog : keeper()->palettesWindow()->findChildren<ExportDialog *>()) {
+            if (dialog->isVisible())
+                return dialog;
+        }
+        return nullptr;
     }
     static void press(QWidget *at, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
@@ -202,7 +213,8 @@ private slots:
         // From another program: a stylesheet's colours with their names, none twice; no text without one.
         const Rgb ink = readCssColor(QStringLiteral("oklch(0.5 0.1 250)")).bytes;
         QVERIFY(dropOn(palette->viewport(), *text(":root { --brand: #ff0000; --ink: oklch(0.5 0.1 250); }")));
-        QVERIFY(dropOn(palette->viewport(), *text("#ff8000")));
+        QVERIFY(dropOn(palette->viewport(), *text("#ff8000\nno colour")));
+        QTRY_COMPARE(ui->toolkit.messages.size(), 1); // of the line that is none
         QVERIFY(!dropOn(palette->viewport(), *text("no colour here")));
         QVERIFY(!dropOn(view(historyId)->viewport(), *text("#ff8000")));
         QCOMPARE(library()->palette(mine)->entries,
@@ -232,14 +244,20 @@ private slots:
         press(brand, Qt::Key_Right, Qt::ControlModifier);
         const QList<PaletteEntry> moved{{{10, 20, 30}, {}}, {{70, 80, 90}, {}}, {{40, 50, 60}, "Accent"}};
         QCOMPARE(library()->palette(id)->entries, moved);
+        press(brand, Qt::Key_Right, Qt::ControlModifier); // already the last: refused
+        QCOMPARE(ui->toolkit.beeps, 1);
         press(brand, Qt::Key_Delete);
         QCOMPARE(colors(id), QList<Rgb>({{10, 20, 30}, {70, 80, 90}}));
+        QCOMPARE(brand->currentIndex().row(), 1); // the swatch before it
         press(brand, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(library()->palette(id)->entries, moved);
         QCOMPARE(brand->currentIndex().row(), 2);
         press(brand, Qt::Key_Left, Qt::ControlModifier);
         press(brand, Qt::Key_D, Qt::ControlModifier); // the current colour is there already
-        QCOMPARE(colors(id), QList<Rgb>({{10, 20, 30}, {40, 50, 60}, {70, 80, 90}}));
+        ui->window->takeColor({1, 1, 1});
+        press(brand, Qt::Key_D, Qt::ControlModifier);
+        const QList<Rgb> kept{{10, 20, 30}, {40, 50, 60}, {70, 80, 90}, {1, 1, 1}};
+        QCOMPARE(colors(id), kept);
 
         // Palettes made, renamed (not to a name taken), deleted and brought back; History cleared and back.
         ui->toolkit.textAnswers = {QStringLiteral("Second"), QStringLiteral("Brand")};
@@ -251,6 +269,7 @@ private slots:
         QVERIFY(ui->toolkit.messages[0].contains("another palette already has this name"));
         brand->setFocus();
         trigger(palettes, "actDeletePalette");
+        QCOMPARE(palettes->statusBar()->currentMessage(), "Deleted the palette \"Brand\". Undo with Ctrl+Z.");
         QCOMPARE(library()->ids(), QStringList({historyId, second}));
         library()->record({1, 1, 1});
         trigger(palettes, "actClearHistory");
@@ -258,7 +277,15 @@ private slots:
         trigger(palettes, "actUndo");
         trigger(palettes, "actUndo");
         QCOMPARE(colors(), QList<Rgb>({{1, 1, 1}}));
-        QCOMPARE(colors(library()->ids().at(1)), QList<Rgb>({{10, 20, 30}, {40, 50, 60}, {70, 80, 90}}));
+        QCOMPARE(colors(library()->ids().at(1)), kept);
+        QCOMPARE(QApplication::focusWidget(), view(library()->ids().at(1))); // brought back in sight
+
+        // A swatch's menu holds its palette's commands too.
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(5, 5));
+        QApplication::sendEvent(view(library()->ids().at(1))->viewport(), &menuKey);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu && menu->actions().contains(palettes->findChild<QAction *>("actDeletePalette")));
+        menu->close();
 
         // Every control is reached by Tab and has a name of its own for screen readers.
         QStringList names;
@@ -268,7 +295,7 @@ private slots:
         }
         QCOMPARE(names.size(), 3);
         QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 3);
-        QVERIFY(names.contains(QStringLiteral("Brand: 3 colors")));
+        QVERIFY(names.contains(QStringLiteral("Brand: 4 colors")));
     }
 
     void twoWindowsAddToOnePalette()
@@ -311,9 +338,9 @@ private slots:
         library()->record({8, 8, 8});
         QTest::qWait(400); // the watcher's reload after those saves
         QCOMPARE(ui->toolkit.messages.size(), 1);
-        QFile notes(folder.filePath("notes.gpl")), odd(folder.filePath("odd.gpl"));
+        QFile notes(folder.filePath("notes.gpl")), kept(folder.filePath("odd.gpl"));
         QVERIFY(notes.open(QIODevice::ReadOnly) && notes.readAll() == notPalette);
-        QVERIFY(odd.open(QIODevice::ReadOnly) && odd.readAll().contains("not a color"));
+        QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll().contains("not a color"));
 
         // Import: the lines that are colours come in, the others are told of in one message.
         QTemporaryDir elsewhere;
@@ -327,6 +354,13 @@ private slots:
             library()->palette(imported)->entries, QList<PaletteEntry>({{{255, 128, 0}, "brand"}, {{1, 2, 3}, "ink"}}));
         QTRY_COMPARE(ui->toolkit.messages.size(), 2);
         QVERIFY(ui->toolkit.messages[1].contains("theme.txt, line 2"));
+        QCOMPARE(keeper()->palettesWindow()->statusBar()->currentMessage(), "Imported 2 colors as \"theme\".");
+
+        // A file another program writes in place comes in too.
+        QFile odd(folder.filePath("odd.gpl"));
+        QVERIFY(odd.open(QIODevice::WriteOnly | QIODevice::Truncate) && odd.write("GIMP Palette\n9 9 9\n") > 0);
+        odd.close();
+        QTRY_COMPARE(colors("odd.gpl"), QList<Rgb>({{9, 9, 9}}));
     }
 
     void exportInEachWay()
@@ -339,7 +373,7 @@ private slots:
         settings.sync();
         openPalettes()->showSwatch(library()->create(brand), 0);
         trigger(keeper()->palettesWindow(), "actExport");
-        auto *dialog = keeper()->palettesWindow()->findChild<ExportDialog *>();
+        ExportDialog *dialog = exportDialog();
         auto *forms = dialog->findChild<QComboBox *>("cboExportForm");
         auto *colorForms = dialog->findChild<QComboBox *>("cboExportColors");
         forms->setCurrentIndex(forms->findData("tailwind"));
@@ -349,12 +383,15 @@ private slots:
 
         // Again, remembered; then a template, written to a file.
         trigger(keeper()->palettesWindow(), "actExport");
-        dialog = keeper()->palettesWindow()->findChild<ExportDialog *>();
+        dialog = exportDialog();
         forms = dialog->findChild<QComboBox *>("cboExportForm");
         colorForms = dialog->findChild<QComboBox *>("cboExportColors");
         QCOMPARE(forms->currentData().toString(), QStringLiteral("tailwind"));
         QCOMPARE(colorForms->currentData().toString(), QStringLiteral("oklch"));
+        forms->setCurrentIndex(forms->findData("gpl"));
+        QVERIFY(!colorForms->isEnabled());
         forms->setCurrentIndex(forms->findData("lines"));
+        QCOMPARE(colorForms->currentData().toString(), QStringLiteral("oklch")); // kept through the forms
         colorForms->setCurrentIndex(colorForms->count() - 1);
         QTemporaryDir folder;
         ui->toolkit.fileAnswers = {folder.filePath("brand.txt")};
@@ -363,6 +400,9 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("Color(1, 0.502, 0)\nColor(0, 0, 0)\n"));
         QVERIFY(ui->toolkit.asked.last().endsWith("/brand.txt"));
+        trigger(keeper()->palettesWindow(), "actExport");
+        exportDialog()->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Close)->click();
+        QVERIFY(!exportDialog());
     }
 
     void remembersItsWindow()
@@ -382,6 +422,26 @@ private slots:
         third.show();
         QVERIFY(QTest::qWaitForWindowExposed(&third));
         QVERIFY(!keeper(&third)->palettesWindow());
+    }
+
+    void renderedWindow()
+    {
+        // Each swatch in its exact colour, the current one too, framed, under its palette's name.
+        SKIP_WITHOUT_REFERENCE_FONT();
+        library()->record({255, 128, 0});
+        const QString id
+            = library()->create({"Brand", {{{0, 0, 0}, {}}, {{255, 255, 255}, {}}, {{18, 52, 86}, "Ink"}}, 0, {}});
+        PalettesWindow *palettes = openPalettes();
+        palettes->resize(300, 200);
+        palettes->showSwatch(id, 2);
+        QTRY_COMPARE(QApplication::activeWindow(), palettes);
+        const QImage shown = palettes->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const SwatchView *brand = view(id);
+        QCOMPARE(shown.pixelColor(brand->viewport()->mapTo(palettes, swatchAt(brand, 2))), QColor(18, 52, 86));
+        const QString path = QStringLiteral(RUSKET_SOURCE_DIR "/tests/reference/palettes.png");
+        if (qEnvironmentVariableIsSet("RUSKET_UPDATE_REFERENCE"))
+            QVERIFY(shown.save(path));
+        QCOMPARE(shown, QImage(path).convertToFormat(QImage::Format_RGB32));
     }
 
     void inGerman()

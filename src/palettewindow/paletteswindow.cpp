@@ -363,9 +363,9 @@ void PalettesWindow::moveColor(int by)
 {
     const std::optional<int> row = currentRow();
     const QString id = activeId();
-    const int to = row ? *row + by : -1;
-    if (!row || id == historyId || to < 0 || to >= view(id)->paletteModel()->rowCount())
-        return toolkit.beep(); // History keeps its order: the most recent first
+    if (!row || id == historyId || *row + by < 0 || *row + by >= view(id)->paletteModel()->rowCount())
+        return toolkit.beep(); // at either end; and History keeps its order, the most recent first
+    const int to = *row + by;
     const PaletteEntry entry = *currentEntry();
     library->change(id, [&](UserPalette &palette) {
         if (const qsizetype at = findEntry(palette, entry, *row); at >= 0)
@@ -453,8 +453,10 @@ void PalettesWindow::exportPalette()
         return;
     UserPalette palette = *library->palette(id);
     palette.name = library->shownName(id);
-    auto *dialog = new ExportDialog(toolkit, palette, this);
-    dialog->show();
+    if (exporting) // one at a time, for the palette chosen last
+        exporting->close();
+    exporting = new ExportDialog(toolkit, palette, this);
+    exporting->show();
 }
 
 void PalettesWindow::drop(const QString &id, const QMimeData *data, int row)
@@ -481,8 +483,8 @@ void PalettesWindow::drop(const QString &id, const QMimeData *data, int row)
 
 void PalettesWindow::closeEvent(QCloseEvent *event)
 {
-    for (ExportDialog *dialog : findChildren<ExportDialog *>())
-        dialog->close();
+    if (exporting)
+        exporting->close();
     QSettings(UserSettings::file(), QSettings::IniFormat).setValue(geometryKey, saveGeometry());
     QMainWindow::closeEvent(event);
 }

@@ -6,8 +6,10 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <optional>
 
+class ExportDialog;
 class PaletteLibrary;
 class QLabel;
 class QMenu;
@@ -85,4 +87,5 @@ private:
     QMenu *contextMenu;
     QHash<QString, Section> sections;
     QString lastActive; // the palette whose swatches had the focus last
+    QPointer<ExportDialog> exporting;
 };

@@ -69,8 +69,7 @@ SwatchView::SwatchView(Toolkit &toolkit, PaletteModel *model, bool takesDrops, Q
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setDragEnabled(true);
-    setAcceptDrops(true);
-    viewport()->setAcceptDrops(true);
+    viewport()->setAcceptDrops(true); // where drops land; the view takes them
     setContextMenuPolicy(Qt::CustomContextMenu);
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     policy.setHeightForWidth(true);
@@ -116,12 +115,12 @@ void SwatchView::paintEvent(QPaintEvent *event)
 
 GplReading SwatchView::colorsIn(const QMimeData *data)
 {
-    if (data && data->hasColor()) {
+    if (data->hasColor()) {
         if (const QColor color = qvariant_cast<QColor>(data->colorData()); color.isValid())
             return {
                 UserPalette{{}, {{{quint8(color.red()), quint8(color.green()), quint8(color.blue())}, {}}}, 0, {}}, {}};
     }
-    const QString text = data && data->hasText() ? data->text() : QString();
+    const QString text = data->hasText() ? data->text() : QString();
     return PaletteImport::read(text.toUtf8(), tr("the dropped text"));
 }
 
