@@ -278,7 +278,7 @@ private slots:
             {"--convert red --format hex", {}, 0, "#ff0000\n"},
             {"--convert red --format cmyk", {}, 2, "rusket: unknown format"},
             {"--format hex", {}, 2, "rusket: --format goes with --convert."},
-            {"--color nosuch", display, 2, "rusket: --color: unknown colour name 'nosuch'"},
+            {"--color nosuch", display, 2, "rusket: --color: unknown color name 'nosuch'"},
             {"--color red", display, -1, ""}};
         const Row late[] = {{"", {}, -1, ""}, {"--nope", {}, 2, "rusket: Unknown option 'nope'.\nTry 'rusket --help'"},
             {"page.css", {}, 2, "rusket: Unexpected argument 'page.css'.\n"}};

@@ -631,7 +631,7 @@ private slots:
         QVERIFY(ui->toolkit.dragText == current.name() && ui->toolkit.dragColor == current);
         ui->toolkit.clipboard = QStringLiteral("grean");
         ui->window->findChild<QAction *>(QStringLiteral("actPasteColor"))->trigger();
-        QCOMPARE(ui->toolkit.messages, QStringList{"This is no colour: unknown colour name 'grean'."});
+        QCOMPARE(ui->toolkit.messages, QStringList{"This is no colour: unknown color name 'grean'."});
         VERIFY_VIEWS(*ui, Rgb({quint8(hexToByte("#FG")), 146, 152}));
     }
 

@@ -392,8 +392,9 @@ CssColor convert(const CssColor &color, ColorSpace target)
 Rgb toBytes(const CssColor &color)
 {
     Vector v;
-    std::ranges::transform(
-        color.c, color.missing, v.begin(), [](double c, bool missing) { return missing || std::isnan(c) ? 0 : c; });
+    std::ranges::transform(color.c, color.missing, v.begin(), [](double c, bool missing) {
+        return missing || std::isnan(c) ? 0 : std::clamp(c, -largestComponent, largestComponent);
+    });
     const Vector rgb = color.clipsToSrgb                    ? clipped(*throughSrgb(color.space, ColorSpace::Srgb, v))
         : color.space == ColorSpace::Srgb && inSrgbGamut(v) ? clipped(v)
                                                             : mapIntoSrgb(color.space, v);

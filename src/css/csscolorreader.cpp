@@ -591,8 +591,7 @@ private:
         return true;
     }
 
-    // What CSS clamps when it computes the colour. Beyond a million, every component lies far
-    // outside every gamut; kept there, every conversion stays finite.
+    // What CSS clamps when it computes the colour, and what lies far outside every gamut.
     static void clampComponents(CssColor &color)
     {
         auto &c = color.c;
@@ -611,7 +610,7 @@ private:
         default: break;
         }
         for (double &v : c)
-            v = std::clamp(v, -1e6, 1e6);
+            v = std::clamp(v, -ColorSpaces::largestComponent, ColorSpaces::largestComponent);
     }
 
     std::optional<CssColor> predefinedColor()
