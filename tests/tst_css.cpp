@@ -242,9 +242,9 @@ private slots:
             {"hsl(from color(srgb 1.5 1.2 1.1) h s calc(l - 67))", {98, 192, 224}},
             // The inner mix is 60% opaque, and the outer mix weighs it so.
             {"color-mix(in srgb, color-mix(in srgb, rgb(255 0 0 / 20%), blue), lime)", {16, 159, 80}},
-            // Only rgb() as written clamps its channels; relative colours and mixes keep what lies
-            // outside sRGB for the gamut mapping.
-            {"rgb(from red 300 g b)", {255, 96, 79}}, {"hsl(from red h 150 l)", {255, 104, 75}},
+            // Only rgb() as written clamps its channels; hsl(), hwb(), relative colours and mixes
+            // keep what lies outside sRGB for the gamut mapping.
+            {"rgb(from red 300 g b)", {255, 96, 79}}, {"hsl(0 150% 50%)", {255, 104, 75}},
             {"hwb(from red h -20 b)", {247, 0, 0}},
             {"color-mix(in hsl, color(rec2020 0 1 0), hsl(120 100% 25%))", {0, 229, 34}, mixMapped},
             {"color-mix(in hwb, color(rec2020 0 1 0), hwb(120 0% 50%))", {0, 192, 1}, mixMapped},

@@ -395,9 +395,9 @@ Rgb toBytes(const CssColor &color)
     std::ranges::transform(color.c, color.missing, v.begin(), [](double c, bool missing) {
         return missing || std::isnan(c) ? 0 : std::clamp(c, -largestComponent, largestComponent);
     });
-    const Vector rgb = color.clipsToSrgb                    ? clipped(*throughSrgb(color.space, ColorSpace::Srgb, v))
-        : color.space == ColorSpace::Srgb && inSrgbGamut(v) ? clipped(v)
-                                                            : mapIntoSrgb(color.space, v);
+    // sRGB, hsl and hwb inside sRGB need no trip through XYZ.
+    const std::optional<Vector> srgb = throughSrgb(color.space, ColorSpace::Srgb, v);
+    const Vector rgb = srgb && inSrgbGamut(*srgb) ? clipped(*srgb) : mapIntoSrgb(color.space, v);
     // Rounded half up; the tiny allowance keeps a half that double arithmetic left a hair short.
     const auto byte = [](double c) {
         Q_ASSERT(std::isfinite(c));

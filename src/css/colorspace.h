@@ -34,9 +34,6 @@ struct CssColor
     double alpha = 1;
     std::array<bool, 3> missing{};
     bool alphaMissing = false;
-    // hsl() and hwb() as written, not relative: sRGB by another name, clipped into it rather
-    // than gamut-mapped.
-    bool clipsToSrgb = false;
 };
 
 namespace ColorSpaces {
@@ -54,8 +51,7 @@ std::optional<int> hueIndex(ColorSpace space);
 CssColor convert(const CssColor &color, ColorSpace target);
 
 /// The colour's sRGB bytes: brought into sRGB by reducing its OKLCh chroma until it fits
-/// (the CSS gamut mapping; clipped where clipsToSrgb says so), each channel times 255
-/// rounded half up. Alpha is dropped.
+/// (the CSS gamut mapping), each channel times 255 rounded half up. Alpha is dropped.
 Rgb toBytes(const CssColor &color);
 
 /// The bytes as an sRGB colour.

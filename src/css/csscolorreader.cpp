@@ -568,14 +568,14 @@ private:
             if (v.unit == Unit::Angle)
                 return fail(tr("%1() takes an angle only for its hue").arg(QLatin1String(name)));
             // hsl() and hwb() keep their percentages as 0..100, like their numbers; rgb() is
-            // kept as 0..1, clamped where it is written as such, as it is for a relative colour.
+            // kept as 0..1, clamped only where it is written as such: a relative colour keeps
+            // what lies outside sRGB for the gamut mapping, as hsl() and hwb() always do.
             color.c[i] = v.unit == Unit::Percent ? v.v / 100 * form.percentOf[i] : v.v;
             if (form.space == ColorSpace::Srgb)
                 color.c[i] = origin ? color.c[i] / 255 : std::clamp(color.c[i] / 255, 0.0, 1.0);
         }
         if (parts->commas && !legacyUnitsAgree(form, parts->c))
             return std::nullopt;
-        color.clipsToSrgb = !origin && (form.space == ColorSpace::Hsl || form.space == ColorSpace::Hwb);
         return withAlpha(color, parts->alpha, origin ? originAlpha(*origin) : 1);
     }
 
