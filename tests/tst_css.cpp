@@ -271,6 +271,10 @@ private slots:
             {"lab(50 abs(-20) calc(sign(-5) * 10))", {146, 107, 137}}, {"rgb(max(10%, 20%) 0 0)", {51, 0, 0}},
             {"color-mix(in srgb, red min(25%, 30%), blue)", {64, 0, 191}},
             {"rgb(from #102030 max(r, b) min(r, g) clamp(0, b, 40))", {48, 16, 40}},
+            {"rgb(min(255, nan) round(up, 5, infinity) round(down, 5, infinity))", {0, 255, 0},
+                "CSS Values 4: NaN spreads, and round() to an infinite step goes to an infinity or 0"},
+            {"lab(50 mod(-5, infinity) rem(-5, infinity))", {116, 119, 127},
+                "CSS Values 4: mod() by an infinity of the other sign is NaN"},
             // A function left open is closed by the end of the text; escapes spell names.
             {"rgb(255 128 0", {255, 128, 0}}, {"color-mix(in srgb, red, blue", {128, 0, 128}},
             {"rgb(0 0 calc(255 * (0.4", {0, 0, 102}}, {"r\\65 d", {255, 0, 0}}, {"\\72 gb(1 2 3)", {1, 2, 3}},
@@ -345,6 +349,7 @@ private slots:
             {"", "there is no color"},
             {"r\u00e9d", "unknown color name 'r\u00e9d'"},
             {"rgb(1 2", "a component is missing before the end"},
+            {"\\72\\e9\\20ac\\1f600\\d800 x", "unknown color name 'r\u00e9\u20ac\U0001F600\uFFFDx'"},
             {"color-mix(in srgb, rgb(from red r g b), blue calc(r * 0.1%))", "'r' is not a component here"},
             {"rgb(calc(1/**/+/**/2) 0 0)", "calc() needs white space around + and -"},
             {"color-mix(in hsl shorter hue longer hue, red, blue)", "takes one hue interpolation method"},

@@ -132,8 +132,8 @@ double normalizedHue(double degrees)
 
 // ---- The parser ----
 
-// Browsers stop somewhere too: no stylesheet nests colours or calculations this deep, and
-// every level costs the reader's stack.
+// No stylesheet nests colours or calculations this deep, and every level costs the reader's
+// stack (browsers stop somewhere too); no colour, comments and all, is this long.
 constexpr int deepestNesting = 32;
 constexpr qsizetype longestText = 10000;
 
