@@ -83,9 +83,7 @@ struct FunctionForm
 // clang-format off
 constexpr FunctionForm functionForms[] = {
     {"rgb",   ColorSpace::Srgb,  {"r", "g", "b"}, {255, 255, 255}, true},
-    {"rgba",  ColorSpace::Srgb,  {"r", "g", "b"}, {255, 255, 255}, true},
     {"hsl",   ColorSpace::Hsl,   {"h", "s", "l"}, {0, 100, 100},   true},
-    {"hsla",  ColorSpace::Hsl,   {"h", "s", "l"}, {0, 100, 100},   true},
     {"hwb",   ColorSpace::Hwb,   {"h", "w", "b"}, {0, 100, 100},   false},
     {"lab",   ColorSpace::Lab,   {"l", "a", "b"}, {100, 125, 125}, false},
     {"lch",   ColorSpace::Lch,   {"l", "c", "h"}, {100, 150, 0},   false},
@@ -253,6 +251,9 @@ private:
 
     std::optional<CssColor> colorOfFunction(std::string_view name)
     {
+        // rgba() and hsla() are rgb() and hsl() by other names.
+        if (AsciiCase::equal(name, "rgba") || AsciiCase::equal(name, "hsla"))
+            name.remove_suffix(1);
         for (const FunctionForm &form : functionForms) {
             if (AsciiCase::equal(name, form.name))
                 return formColor(form);
@@ -548,8 +549,7 @@ private:
                 return std::nullopt;
             bindKeywords(*origin, form.space, form.keywords, form.space == ColorSpace::Srgb ? 255 : 1);
         }
-        // rgba() and hsla() are rgb() and hsl() by other names.
-        const std::string_view name = form.name.substr(0, form.name.size() == 4 ? 3 : form.name.size());
+        const std::string_view name = form.name;
         const std::optional<Components> parts = components(name, form.legacy && !origin);
         if (!parts)
             return std::nullopt;
