@@ -17,11 +17,11 @@ input=$(mktemp)
 trap 'rm -f "$input"' EXIT
 awk -v n="$lines" 'BEGIN {
     split("red Aqua rebeccapurple LightGoldenRodYellow transparent navy", names, " ")
-    seed = 1
+    seed = 1 # MINSTD, whose products stay exact in doubles
     for (i = 0; i < n; i++) {
-        seed = (seed * 1103515245 + 12345) % 2147483648; r = seed % 256
-        seed = (seed * 1103515245 + 12345) % 2147483648; g = seed % 256
-        seed = (seed * 1103515245 + 12345) % 2147483648; b = seed % 256
+        seed = seed * 48271 % 2147483647; r = int(seed / 256) % 256
+        seed = seed * 48271 % 2147483647; g = int(seed / 256) % 256
+        seed = seed * 48271 % 2147483647; b = int(seed / 256) % 256
         k = i % 12
         if (k == 0) printf "#%02x%02x%02x\n", r, g, b
         else if (k == 1) printf "rgb(%d %d %d / 50%%)\n", r, g, b

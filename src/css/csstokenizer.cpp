@@ -189,7 +189,7 @@ std::string_view CssTokenizer::name()
             ++at;
         } else if (isEscape(at)) {
             if (!unescaped)
-                unescaped = &unescapedNames.emplace_back(text.substr(start, at - start));
+                unescaped = &unescapedNames.emplace_front(text.substr(start, at - start));
             readEscape(*unescaped);
         } else {
             break;

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <deque>
+#include <forward_list>
 #include <string>
 #include <string_view>
 
@@ -54,5 +54,5 @@ private:
 
     std::string_view text;
     size_t at = 0;
-    std::deque<std::string> unescapedNames; // what the tokens of names with escapes point into
+    std::forward_list<std::string> unescapedNames; // what the tokens of names with escapes point into
 };
