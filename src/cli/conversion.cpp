@@ -9,6 +9,31 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
+namespace {
+
+// What runs before the conversion (the command line's parsing in Qt's string code) can leave the
+// upper halves of the AVX registers in use; then every SSE instruction after it pays for a merge,
+// and a million lines of colour arithmetic take half as long again. Clearing them once is enough.
+#if defined(__x86_64__)
+__attribute__((target("avx"))) void clearUpperVectorHalves()
+{
+    _mm256_zeroupper();
+}
+#endif
+
+void startWithCleanVectorRegisters()
+{
+#if defined(__x86_64__)
+    if (__builtin_cpu_supports("avx"))
+        clearUpperVectorHalves();
+#endif
+}
+
+} // namespace
 
 namespace Conversion {
 
@@ -31,6 +56,7 @@ int convertLines(std::FILE *in, std::FILE *out, std::FILE *errors, std::optional
     std::string buffer(1 << 16, '\0');
     long long lineNumber = 0;
     int status = 0;
+    startWithCleanVectorRegisters();
     const auto convert = [&](std::string_view line) {
         ++lineNumber;
         if (!line.empty() && line.back() == '\r')
@@ -72,7 +98,7 @@ bool flushed(std::FILE *out, std::FILE *errors)
         return true;
     std::fprintf(errors, "rusket: %s\n",
         qPrintable(QCoreApplication::translate("Conversion", "the output could not be written: %1")
-                .arg(QString::fromLocal8Bit(std::strerror(errno)))));
+                       .arg(QString::fromLocal8Bit(std::strerror(errno)))));
     return false;
 }
 
