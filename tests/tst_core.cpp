@@ -182,20 +182,20 @@ private slots:
         const QByteArray full = QByteArray("x,1,2,3\n").repeated(ColorNameTable::capacity);
         QCOMPARE(table.load(write(full)), std::nullopt);
         QCOMPARE(table.load(write(full + "y,1,2,3\n")).value_or(LoadError{}).text(),
-            QStringLiteral("broken.txt, line 10002: holds more than 10001 colour names, the most the table takes"));
+            QStringLiteral("broken.txt, line 10002: holds more than 10001 color names, the most the table takes"));
         QCOMPARE(table.entries().size(), ColorNameTable::capacity); // a failed load keeps the table
     }
 
     void malformedFiles()
     {
         const std::tuple<const char *, int, const char *> rows[] = {// content, palette size (0: names), report
-            {"red,0,0,0\nblue,0,0", 0, "line 2: the file ends where a colour component was expected"},
-            {"black,,0,0\r\n", 0, "line 1: \"\" is not a colour component (a whole number from 0 to 255)"},
+            {"red,0,0,0\nblue,0,0", 0, "line 2: the file ends where a color component was expected"},
+            {"black,,0,0\r\n", 0, "line 1: \"\" is not a color component (a whole number from 0 to 255)"},
             {"a,1,2,3\nred,256,0,0\n", 0, "line 2: \"256\""}, {"red,-1,0,0", 0, "line 1: \"-1\""},
             {"red,2.5,0,0", 0, "line 1: \"2.5\""}, {"red,0255,0,0", 0, "line 1: \"0255\""},
-            {"\"a\nb\",1,2,x", 0, "line 2: \"x\""}, {"1,2,3\n4,5,6\n", 3, "line 3: ends after 2 of its 3 colours"},
+            {"\"a\nb\",1,2,x", 0, "line 2: \"x\""}, {"1,2,3\n4,5,6\n", 3, "line 3: ends after 2 of its 3 colors"},
             {"1,2,3\r\n4,five,6\r\n", 2, "line 2: \"five\""},
-            {"red,1,2,3\n\"open,1,2,3\n", 0, "line 2: the file ends where a colour component was expected"}};
+            {"red,1,2,3\n\"open,1,2,3\n", 0, "line 2: the file ends where a color component was expected"}};
         for (const auto &[content, paletteSize, report] : rows) {
             ColorNameTable names;
             Palette palette;
