@@ -385,44 +385,8 @@ Qts eigene Fensteroptionen wie -style oder -geometry werden an Qt weitergegeben.
         <translation>der Zahl %1</translation>
     </message>
     <message>
-        <source>unexpected %1 after the colour</source>
-        <translation>unerwartet %1 nach der Farbe</translation>
-    </message>
-    <message>
-        <source>there is no colour</source>
-        <translation>hier steht keine Farbe</translation>
-    </message>
-    <message>
-        <source>%1 is not a colour</source>
-        <translation>%1 ist keine Farbe</translation>
-    </message>
-    <message>
-        <source>currentcolor depends on the page: it is the colour of the text around it</source>
-        <translation>currentcolor hängt von der Seite ab: es ist die Farbe des Textes ringsum</translation>
-    </message>
-    <message>
-        <source>%1 is a system colour: it depends on the page and the reader&apos;s settings</source>
-        <translation>%1 ist eine Systemfarbe: sie hängt von der Seite und den Einstellungen des Lesers ab</translation>
-    </message>
-    <message>
-        <source>unknown colour name %1</source>
-        <translation>unbekannter Farbname %1</translation>
-    </message>
-    <message>
         <source>%1 is not a hexadecimal digit</source>
         <translation>%1 ist keine hexadezimale Ziffer</translation>
-    </message>
-    <message>
-        <source>&apos;#%1&apos; is not a colour: a hexadecimal colour has 3, 4, 6 or 8 digits</source>
-        <translation>&apos;#%1&apos; ist keine Farbe: eine hexadezimale Farbe hat 3, 4, 6 oder 8 Ziffern</translation>
-    </message>
-    <message>
-        <source>light-dark() depends on the page&apos;s colour scheme</source>
-        <translation>light-dark() hängt vom Farbschema der Seite ab</translation>
-    </message>
-    <message>
-        <source>%1() is not a colour function</source>
-        <translation>%1() ist keine Farbfunktion</translation>
     </message>
     <message>
         <source>%1 is not an angle unit</source>
@@ -439,10 +403,6 @@ Qts eigene Fensteroptionen wie -style oder -geometry werden an Qt weitergegeben.
     <message>
         <source>a component is missing before %1</source>
         <translation>vor %1 fehlt eine Komponente</translation>
-    </message>
-    <message>
-        <source>calc() is not closed before %1</source>
-        <translation>calc() ist vor %1 nicht geschlossen</translation>
     </message>
     <message>
         <source>calc() needs white space around + and -</source>
@@ -467,10 +427,6 @@ Qts eigene Fensteroptionen wie -style oder -geometry werden an Qt weitergegeben.
     <message>
         <source>%1() needs three components</source>
         <translation>%1() braucht drei Komponenten</translation>
-    </message>
-    <message>
-        <source>%1() is not closed</source>
-        <translation>%1() ist nicht geschlossen</translation>
     </message>
     <message>
         <source>unexpected %1 in %2()</source>
@@ -501,16 +457,8 @@ Qts eigene Fensteroptionen wie -style oder -geometry werden an Qt weitergegeben.
         <translation>die alte Form von hsl() braucht Prozentwerte für Sättigung und Helligkeit</translation>
     </message>
     <message>
-        <source>color() does not know the colour space %1</source>
-        <translation>color() kennt den Farbraum %1 nicht</translation>
-    </message>
-    <message>
         <source>color() takes no angles</source>
         <translation>color() nimmt keine Winkel</translation>
-    </message>
-    <message>
-        <source>color-mix() begins with &apos;in&apos; and a colour space</source>
-        <translation>color-mix() beginnt mit &apos;in&apos; und einem Farbraum</translation>
     </message>
     <message>
         <source>color-mix() cannot mix in %1</source>
@@ -525,24 +473,116 @@ Qts eigene Fensteroptionen wie -style oder -geometry werden an Qt weitergegeben.
         <translation>color-mix() braucht &apos;hue&apos; nach %1</translation>
     </message>
     <message>
-        <source>color-mix() needs a comma after its colour space</source>
+        <source>the shares in color-mix() add up to 0%</source>
+        <translation>die Anteile in color-mix() ergeben zusammen 0%</translation>
+    </message>
+    <message>
+        <source>unexpected %1 after the color</source>
+        <translation>unerwartet %1 nach der Farbe</translation>
+    </message>
+    <message>
+        <source>functions and parentheses are nested more than %1 deep</source>
+        <translation>Funktionen und Klammern sind mehr als %1 Ebenen tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>there is no color</source>
+        <translation>hier steht keine Farbe</translation>
+    </message>
+    <message>
+        <source>%1 is not a color</source>
+        <translation>%1 ist keine Farbe</translation>
+    </message>
+    <message>
+        <source>currentcolor depends on the page: it is the color of the text around it</source>
+        <translation>currentcolor hängt von der Seite ab: es ist die Farbe des Textes ringsum</translation>
+    </message>
+    <message>
+        <source>%1 is a system color: it depends on the page and the reader&apos;s settings</source>
+        <translation>%1 ist eine Systemfarbe: sie hängt von der Seite und den Einstellungen des Lesers ab</translation>
+    </message>
+    <message>
+        <source>unknown color name %1</source>
+        <translation>unbekannter Farbname %1</translation>
+    </message>
+    <message>
+        <source>&apos;#%1&apos; is not a color: a hexadecimal color has 3, 4, 6 or 8 digits</source>
+        <translation>&apos;#%1&apos; ist keine Farbe: eine hexadezimale Farbe hat 3, 4, 6 oder 8 Ziffern</translation>
+    </message>
+    <message>
+        <source>light-dark() depends on the page&apos;s color scheme</source>
+        <translation>light-dark() hängt vom Farbschema der Seite ab</translation>
+    </message>
+    <message>
+        <source>%1() is not a color function</source>
+        <translation>%1() ist keine Farbfunktion</translation>
+    </message>
+    <message>
+        <source>%1 is not closed before %2</source>
+        <translation>%1 ist vor %2 nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>round() needs a comma after its rounding strategy</source>
+        <translation>round() braucht ein Komma nach der Rundungsart</translation>
+    </message>
+    <message>
+        <source>%1 takes one or two values</source>
+        <translation>%1 nimmt einen oder zwei Werte</translation>
+    </message>
+    <message>
+        <source>%1 takes one value</source>
+        <translation>%1 nimmt einen Wert</translation>
+    </message>
+    <message>
+        <source>%1 takes %2 values</source>
+        <translation>%1 nimmt %2 Werte</translation>
+    </message>
+    <message>
+        <source>%1 cannot take values of different kinds</source>
+        <translation>%1 kann keine Werte verschiedener Art nehmen</translation>
+    </message>
+    <message>
+        <source>round() needs a step to round a percentage or an angle</source>
+        <translation>round() braucht eine Schrittweite, um einen Prozentwert oder einen Winkel zu runden</translation>
+    </message>
+    <message>
+        <source>%1 takes a number or an angle</source>
+        <translation>%1 nimmt eine Zahl oder einen Winkel</translation>
+    </message>
+    <message>
+        <source>%1 takes plain numbers</source>
+        <translation>%1 nimmt nur einfache Zahlen</translation>
+    </message>
+    <message>
+        <source>color() does not know the color space %1</source>
+        <translation>color() kennt den Farbraum %1 nicht</translation>
+    </message>
+    <message>
+        <source>color-mix() begins with &apos;in&apos; and a color space</source>
+        <translation>color-mix() beginnt mit &apos;in&apos; und einem Farbraum</translation>
+    </message>
+    <message>
+        <source>color-mix() needs a comma after its color space</source>
         <translation>color-mix() braucht ein Komma nach dem Farbraum</translation>
     </message>
     <message>
-        <source>color-mix() needs a comma between its two colours</source>
+        <source>color-mix() needs a comma between its two colors</source>
         <translation>color-mix() braucht ein Komma zwischen seinen zwei Farben</translation>
     </message>
     <message>
-        <source>color-mix() mixes two colours; unexpected %1</source>
+        <source>color-mix() mixes two colors; unexpected %1</source>
         <translation>color-mix() mischt zwei Farben; unerwartet %1</translation>
     </message>
     <message>
-        <source>a colour&apos;s share in color-mix() is a percentage from 0% to 100%</source>
+        <source>color-mix() takes one hue interpolation method</source>
+        <translation>color-mix() nimmt nur eine Art, den Farbton zu interpolieren</translation>
+    </message>
+    <message>
+        <source>a color&apos;s share in color-mix() is a percentage from 0% to 100%</source>
         <translation>der Anteil einer Farbe in color-mix() ist ein Prozentwert von 0% bis 100%</translation>
     </message>
     <message>
-        <source>the shares in color-mix() add up to 0%</source>
-        <translation>die Anteile in color-mix() ergeben zusammen 0%</translation>
+        <source>the text is longer than %1 characters: no color is so long</source>
+        <translation>der Text ist länger als %1 Zeichen: so lang ist keine Farbe</translation>
     </message>
 </context>
 <context>
@@ -630,24 +670,12 @@ Qts eigene Fensteroptionen wie -style oder -geometry werden an Qt weitergegeben.
 <context>
     <name>LoadError</name>
     <message>
-        <source>holds more than %1 colour names, the most the table takes</source>
-        <translation>enthält mehr als %1 Farbnamen, die höchste Zahl, die die Tabelle fasst</translation>
-    </message>
-    <message>
         <source>cannot be read: neither %1 nor %2 exists</source>
         <translation>kann nicht gelesen werden: weder %1 noch %2 existiert</translation>
     </message>
     <message>
         <source>cannot be read (%1)</source>
         <translation>kann nicht gelesen werden (%1)</translation>
-    </message>
-    <message>
-        <source>the file ends where a colour component was expected</source>
-        <translation>die Datei endet, wo eine Farbkomponente erwartet wurde</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a colour component (a whole number from 0 to 255)</source>
-        <translation>„%1“ ist keine Farbkomponente (eine ganze Zahl von 0 bis 255)</translation>
     </message>
     <message>
         <source>%1, line %2: %3</source>
@@ -657,8 +685,20 @@ Qts eigene Fensteroptionen wie -style oder -geometry werden an Qt weitergegeben.
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>holds more than %1 color names, the most the table takes</source>
+        <translation>enthält mehr als %1 Farbnamen, die höchste Zahl, die die Tabelle fasst</translation>
+    </message>
+    <message>
+        <source>the file ends where a color component was expected</source>
+        <translation>die Datei endet, wo eine Farbkomponente erwartet wurde</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a color component (a whole number from 0 to 255)</source>
+        <translation>„%1“ ist keine Farbkomponente (eine ganze Zahl von 0 bis 255)</translation>
+    </message>
     <message numerus="yes">
-        <source>ends after %n of its %1 colours</source>
+        <source>ends after %n of its %1 colors</source>
         <translation>
             <numerusform>endet nach %n ihrer %1 Farben</numerusform>
             <numerusform>endet nach %n ihrer %1 Farben</numerusform>
@@ -849,6 +889,10 @@ Vom Bildschirm aufnehmen: Rechtsklick oder Strg+Umschalt+P</translation>
         <translation>&amp;Neue Palette...</translation>
     </message>
     <message>
+        <source>Rename &amp;Palette...</source>
+        <translation>&amp;Palette umbenennen...</translation>
+    </message>
+    <message>
         <source>&amp;Delete Palette</source>
         <translation>Palette l&amp;öschen</translation>
     </message>
@@ -899,6 +943,10 @@ Vom Bildschirm aufnehmen: Rechtsklick oder Strg+Umschalt+P</translation>
     <message>
         <source>&amp;Rename Color...</source>
         <translation>Farbe &amp;umbenennen...</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve Color</source>
+        <translation>Farbe &amp;entfernen</translation>
     </message>
     <message>
         <source>Move &amp;Left</source>
@@ -999,14 +1047,6 @@ Vom Bildschirm aufnehmen: Rechtsklick oder Strg+Umschalt+P</translation>
     <message>
         <source>Some lines of the dropped text are no color and were passed over:</source>
         <translation>Einige Zeilen des abgelegten Textes sind keine Farbe und wurden übergangen:</translation>
-    </message>
-    <message>
-        <source>Rename &amp;Palette...</source>
-        <translation>&amp;Palette umbenennen...</translation>
-    </message>
-    <message>
-        <source>Remo&amp;ve Color</source>
-        <translation>Farbe &amp;entfernen</translation>
     </message>
 </context>
 <context>
