@@ -281,7 +281,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), view(library()->ids().at(1))); // brought back in sight
 
         // A swatch's menu holds its palette's commands too.
-        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(5, 5));
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(5, 5), QPoint(5, 5));
         QApplication::sendEvent(view(library()->ids().at(1))->viewport(), &menuKey);
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         QVERIFY(menu && menu->actions().contains(palettes->findChild<QAction *>("actDeletePalette")));
