@@ -26,6 +26,7 @@
 namespace {
 
 const QString historyId = QLatin1String(PaletteStore::historyId);
+const QString below = QStringLiteral("Value has to be equal or below ");
 
 QList<Rgb> colorsOf(const UserPalette *palette)
 {
@@ -207,8 +208,19 @@ private slots:
         // Within a palette a swatch moves; History takes no drop.
         ui->drag(palette->viewport(), palette->viewport(), swatchAt(palette, 2), swatchAt(palette, 0) - QPoint(5, 0));
         QCOMPARE(colors(mine), QList<Rgb>({{79, 16, 128}, {255, 128, 0}, {1, 2, 3}}));
+        ui->drag(palette->viewport(), palette->viewport(), swatchAt(palette, 0), QPoint(palette->width() - 9, 5));
+        QCOMPARE(colors(mine), QList<Rgb>({{255, 128, 0}, {1, 2, 3}, {79, 16, 128}})); // after the last
         ui->drag(palette->viewport(), view(historyId)->viewport(), swatchAt(palette, 0));
         QCOMPARE(colors(), QList<Rgb>());
+
+        // A value still being typed is applied first, with its message, as when its field is left.
+        ui->type("redByte", "300");
+        ui->click(palette->viewport(), swatchAt(palette, 1));
+        QCOMPARE(ui->toolkit.messages, QStringList(below + "255"));
+        ui->type("redByte", "7");
+        press(ui->field("redByte"), Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(colors(mine).constLast(), Rgb({7, 2, 3}));
+        ui->toolkit.messages.clear();
 
         // From another program: a stylesheet's colours with their names, none twice; no text without one.
         const Rgb ink = readCssColor(QStringLiteral("oklch(0.5 0.1 250)")).bytes;
@@ -218,8 +230,8 @@ private slots:
         QVERIFY(!dropOn(palette->viewport(), *text("no colour here")));
         QVERIFY(!dropOn(view(historyId)->viewport(), *text("#ff8000")));
         QCOMPARE(library()->palette(mine)->entries,
-            QList<PaletteEntry>(
-                {{{255, 0, 0}, "brand"}, {ink, "ink"}, {{79, 16, 128}, {}}, {{255, 128, 0}, {}}, {{1, 2, 3}, {}}}));
+            QList<PaletteEntry>({{{255, 0, 0}, "brand"}, {ink, "ink"}, {{255, 128, 0}, {}}, {{1, 2, 3}, {}},
+                {{79, 16, 128}, {}}, {{7, 2, 3}, {}}}));
         QCOMPARE(view(mine)->paletteModel()->index(1).data(Qt::ToolTipRole).toString(),
             "ink, " + CssFormats::write(ink, CssFormat::Hex));
     }
@@ -374,6 +386,8 @@ private slots:
         openPalettes()->showSwatch(library()->create(brand), 0);
         trigger(keeper()->palettesWindow(), "actExport");
         ExportDialog *dialog = exportDialog();
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Export \"Brand\""));
+        QCOMPARE(dialog->text(), PaletteExport::write(brand, PaletteForm::Css, CssFormat::Hex)); // at first
         auto *forms = dialog->findChild<QComboBox *>("cboExportForm");
         auto *colorForms = dialog->findChild<QComboBox *>("cboExportColors");
         forms->setCurrentIndex(forms->findData("tailwind"));

@@ -33,7 +33,7 @@ PaletteKeeper::PaletteKeeper(Toolkit &toolkit, MainWindow *window, QMenu *menu)
     addToPalette = new QAction(tr("&Add to Palette"), this);
     addToPalette->setObjectName(QStringLiteral("mnuFileAddToPalette"));
     addToPalette->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    connect(addToPalette, &QAction::triggered, this, [this] { addCurrentColor(); });
+    connect(addToPalette, &QAction::triggered, this, &PaletteKeeper::addCurrentColor);
     menu->insertActions(last, {open, addToPalette});
     menu->insertSeparator(last);
     window->addActions({open, addToPalette}); // the shortcuts work while the menu is closed
@@ -83,11 +83,11 @@ void PaletteKeeper::showPalettes(bool activate)
     }
 }
 
-void PaletteKeeper::addCurrentColor(const QString &id)
+void PaletteKeeper::addCurrentColor()
 {
     window->applyPendingEdit();
     const Rgb color = window->currentColor();
-    QString target = id.isEmpty() ? palettes->chosen() : id;
+    QString target = palettes->chosen();
     if (target.isEmpty())
         target = palettes->create({tr("My Colors"), {}, 0, {}});
     if (target.isEmpty())

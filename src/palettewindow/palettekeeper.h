@@ -31,8 +31,8 @@ public:
     /// The Palettes window, once it was opened.
     PalettesWindow *palettesWindow() const { return shown; }
     void showPalettes(bool activate = true);
-    /// Adds the current colour to the palette (empty: to the one chosen last).
-    void addCurrentColor(const QString &id = {});
+    /// Adds the current colour to the palette chosen last.
+    void addCurrentColor();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -129,7 +129,7 @@ void PalettesWindow::createMenus()
         }},
         {"mnuColor", QT_TR_NOOP("&Color"), {
             {"actMakeCurrent",  QT_TR_NOOP("&Make Current"),      {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}, [this] { makeCurrent(); }},
-            {"actAddCurrent",   QT_TR_NOOP("&Add Current Color"), key(Qt::CTRL | Qt::Key_D),      [this] { addCurrent(); }},
+            {"actAddCurrent",   QT_TR_NOOP("&Add Current Color"), key(Qt::CTRL | Qt::Key_D),      [this] { emit currentColorWanted(); }},
             {"actCopyColor",    QT_TR_NOOP("&Copy"),              QKeySequence::keyBindings(QKeySequence::Copy), [this] { copyColor(); }},
             {"actRenameColor",  QT_TR_NOOP("&Rename Color..."),   key(Qt::Key_F2),                [this] { renameColor(); }},
             {"actRemoveColor",  QT_TR_NOOP("Remo&ve Color"),      {QKeySequence(Qt::Key_Delete), QKeySequence(Qt::Key_Backspace)}, [this] { removeColor(); }},
@@ -305,12 +305,6 @@ void PalettesWindow::makeCurrent()
         emit colorChosen(entry->color);
 }
 
-void PalettesWindow::addCurrent()
-{
-    const QString id = activeId();
-    emit currentColorWanted(id == historyId ? QString() : id);
-}
-
 void PalettesWindow::copyColor()
 {
     if (const std::optional<PaletteEntry> entry = currentEntry())
@@ -463,7 +457,7 @@ void PalettesWindow::drop(const QString &id, const QMimeData *data, int row)
 {
     if (const auto swatch = SamplePageDragDrop::draggedSwatch(data)) {
         const UserPalette *from = library->palette(swatch->first);
-        if (!from || swatch->second >= from->entries.size())
+        if (!from || swatch->second < 0 || swatch->second >= from->entries.size())
             return;
         const PaletteEntry entry = from->entries.at(swatch->second);
         if (swatch->first != id)

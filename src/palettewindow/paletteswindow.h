@@ -41,8 +41,8 @@ public:
 signals:
     /// A swatch's colour is to become current.
     void colorChosen(Rgb color);
-    /// The current colour is to be added to the palette (empty: to the one chosen last).
-    void currentColorWanted(const QString &id);
+    /// The current colour is to be added to the palette chosen last (the one with the focus).
+    void currentColorWanted();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -66,7 +66,6 @@ private:
     void done(const QString &notice);
 
     void makeCurrent();
-    void addCurrent();
     void copyColor();
     void renameColor();
     void removeColor();
