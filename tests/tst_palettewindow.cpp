@@ -244,6 +244,10 @@ private slots:
         QTRY_COMPARE(QApplication::activeWindow(), palettes);
         SwatchView *brand = view(id);
         view(historyId)->setFocus();
+        QMenu *paletteMenu = palettes->findChild<QMenu *>("mnuPalette");
+        emit paletteMenu->aboutToShow();
+        QVERIFY(!palettes->findChild<QAction *>("actRenamePalette")->isEnabled()); // History keeps its name
+        emit paletteMenu->aboutToHide(); // and the keys work on what has the focus after
         press(view(historyId), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), brand);
         press(brand, Qt::Key_Right);
@@ -251,10 +255,13 @@ private slots:
         VERIFY_VIEWS(*ui, Rgb({40, 50, 60}));
         QCOMPARE(brand->currentIndex().data(Qt::AccessibleTextRole).toString(), QStringLiteral("Ink, #28323c"));
 
-        ui->toolkit.textAnswers = {QStringLiteral("Accent")};
+        ui->toolkit.textAnswers = {QStringLiteral("Accent"), QStringLiteral("Base")};
         press(brand, Qt::Key_F2);
+        ui->click(brand->viewport(), swatchAt(brand, 0)); // the mouse's way: a double click
+        QTest::mouseDClick(brand->viewport(), Qt::LeftButton, Qt::NoModifier, swatchAt(brand, 0));
+        press(brand, Qt::Key_Right);
         press(brand, Qt::Key_Right, Qt::ControlModifier);
-        const QList<PaletteEntry> moved{{{10, 20, 30}, {}}, {{70, 80, 90}, {}}, {{40, 50, 60}, "Accent"}};
+        const QList<PaletteEntry> moved{{{10, 20, 30}, "Base"}, {{70, 80, 90}, {}}, {{40, 50, 60}, "Accent"}};
         QCOMPARE(library()->palette(id)->entries, moved);
         press(brand, Qt::Key_Right, Qt::ControlModifier); // already the last: refused
         QCOMPARE(ui->toolkit.beeps, 1);
@@ -265,6 +272,9 @@ private slots:
         QCOMPARE(library()->palette(id)->entries, moved);
         QCOMPARE(brand->currentIndex().row(), 2);
         press(brand, Qt::Key_Left, Qt::ControlModifier);
+        press(brand, Qt::Key_Home);
+        press(brand, Qt::Key_Left, Qt::ControlModifier); // already the first: refused
+        QCOMPARE(ui->toolkit.beeps, 2);
         press(brand, Qt::Key_D, Qt::ControlModifier); // the current colour is there already
         ui->window->takeColor({1, 1, 1});
         press(brand, Qt::Key_D, Qt::ControlModifier);
@@ -406,6 +416,7 @@ private slots:
         QVERIFY(!colorForms->isEnabled());
         forms->setCurrentIndex(forms->findData("lines"));
         QCOMPARE(colorForms->currentData().toString(), QStringLiteral("oklch")); // kept through the forms
+        QCOMPARE(colorForms->count(), int(CssFormats::all.size()) + 1); // and the one template
         colorForms->setCurrentIndex(colorForms->count() - 1);
         QTemporaryDir folder;
         ui->toolkit.fileAnswers = {folder.filePath("brand.txt")};
@@ -456,6 +467,12 @@ private slots:
         if (qEnvironmentVariableIsSet("RUSKET_UPDATE_REFERENCE"))
             QVERIFY(shown.save(path));
         QCOMPARE(shown, QImage(path).convertToFormat(QImage::Format_RGB32));
+        const int oneRow = brand->height();
+        QList<PaletteEntry> many;
+        for (int i = 0; i < 40; ++i)
+            many.append(PaletteEntry{{quint8(i), 0, 0}, {}});
+        library()->add(id, many);
+        QTRY_VERIFY(brand->height() > oneRow); // the rows wrap, and the palette grows
     }
 
     void inGerman()

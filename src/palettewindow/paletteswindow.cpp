@@ -139,10 +139,13 @@ void PalettesWindow::createMenus()
     };
     // clang-format on
     contextMenu = new QMenu(this);
+    connect(contextMenu, &QMenu::aboutToShow, this, &PalettesWindow::updateActions);
+    connect(contextMenu, &QMenu::aboutToHide, this, &PalettesWindow::enableActions);
     for (const Menu &m : menus) {
         QMenu *menu = menuBar()->addMenu(tr(m.caption));
         menu->setObjectName(QLatin1String(m.name));
         connect(menu, &QMenu::aboutToShow, this, &PalettesWindow::updateActions);
+        connect(menu, &QMenu::aboutToHide, this, &PalettesWindow::enableActions);
         for (const Command &command : m.commands) {
             QAction *action = command.caption ? menu->addAction(tr(command.caption)) : menu->addSeparator();
             action->setObjectName(QLatin1String(command.name));
@@ -159,7 +162,7 @@ void PalettesWindow::createMenus()
         contextMenu->addAction(findChild<QAction *>(QLatin1String(name)));
 }
 
-// The menus show what applies to the palette and the swatch with the focus.
+// An open menu shows what applies to the palette and the swatch with the focus.
 void PalettesWindow::updateActions()
 {
     const QString id = activeId();
@@ -177,6 +180,13 @@ void PalettesWindow::updateActions()
     enable("actClearHistory", !library->palette(historyId)->entries.isEmpty());
     enable("actUndo", undo->canUndo());
     enable("actRedo", undo->canRedo());
+}
+
+// With the menus closed, the keys act on whatever has the focus then; each command checks it.
+void PalettesWindow::enableActions()
+{
+    for (QAction *action : actions())
+        action->setEnabled(true);
 }
 
 // ---- The palettes as rows of swatches ----
@@ -237,10 +247,8 @@ PalettesWindow::Section &PalettesWindow::sectionFor(const QString &id)
     });
     connect(view, &SwatchView::dropped, this, [this, id](const QMimeData *data, int row) { drop(id, data, row); });
     connect(view, &QAbstractItemView::doubleClicked, this, &PalettesWindow::renameColor);
-    connect(view, &QWidget::customContextMenuRequested, this, [this, view](QPoint at) {
-        updateActions();
-        contextMenu->popup(view->viewport()->mapToGlobal(at));
-    });
+    connect(view, &QWidget::customContextMenuRequested, this,
+        [this, view](QPoint at) { contextMenu->popup(view->viewport()->mapToGlobal(at)); });
     return *sections.insert(id, {title, view});
 }
 

@@ -57,6 +57,7 @@ private:
 
     void createMenus();
     void updateActions();
+    void enableActions();
     void refresh();
     Section &sectionFor(const QString &id);
     QString activeId() const;
