@@ -34,8 +34,10 @@ run:
 	cmake --build build -j$(JOBS) --target rusket
 	./build/rusket
 
+# Built with clang, like the fuzz targets: a second compiler beside the main build's.
 build-sanitize: deps
-	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DRUSKET_SANITIZE=ON -DRUSKET_END_TO_END=OFF
+	cmake -S . -B build-sanitize -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DRUSKET_SANITIZE=ON \
+		-DRUSKET_END_TO_END=OFF
 	cmake --build build-sanitize -j$(JOBS)
 
 fuzz: deps

@@ -49,7 +49,7 @@ public:
     QString programFolder() const override { return folder; }
     /// Like a real drag: the drop reaches the topmost widget under `dropAt` in `dropWindow`
     /// that accepts drops, before the drag returns. Without a drop window, nothing takes it.
-    void startDrag(QWidget *source, QMimeData *data) override
+    bool startDrag(QWidget *source, QMimeData *data) override
     {
         std::unique_ptr<QMimeData> owned(data);
         dragSources.append(source);
@@ -59,13 +59,24 @@ public:
         while (target && !target->acceptDrops())
             target = target->parentWidget();
         if (!target)
-            return;
+            return !dropWindow && takenElsewhere;
         const QPoint local = target->mapFrom(dropWindow, dropAt);
         QDragEnterEvent enter(local, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(target, &enter);
         QDropEvent drop(QPointF(local), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
         if (enter.isAccepted())
             QApplication::sendEvent(target, &drop);
+        return false;
+    }
+    std::optional<QString> askText(const QString &, const QString &label, const QString &text) override
+    {
+        asked.append(label + u'|' + text);
+        return textAnswers.isEmpty() ? std::nullopt : textAnswers.takeFirst();
+    }
+    QString chooseFile(FileChoice, const QString &, const QString &, const QString &suggested) override
+    {
+        asked.append(suggested);
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
 
     QStringList messages;
@@ -81,4 +92,8 @@ public:
     QColor dragColor;
     QPointer<QWidget> dropWindow;
     QPoint dropAt;
+    bool takenElsewhere = false; // whether another program takes a drag dropped outside the drop window
+    QStringList asked; // each text box's label and first text, each file dialog's suggestion
+    QList<std::optional<QString>> textAnswers; // answered front first; none left means cancel
+    QStringList fileAnswers; // likewise
 };

@@ -36,7 +36,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("expected");
-        // (255, 128, 0): the fractions and percentages by hand, 128 / 255 = 0.50196…
+        // (255, 128, 0): the fractions and percentages by hand, 128 / 255 = 0.50196…; its hue is 30.1,
+        // as 30 would put green on a rounding half (127.5)
         QTest::newRow("bytes") << "Color({r}, {g}, {b})"
                                << ""
                                << "Color(255, 128, 0)";
@@ -51,10 +52,10 @@ private slots:
                                     << "0xff8000";
         QTest::newRow("hsl's parts") << "{hsl.h}/{hsl.s}/{hsl.l}"
                                      << ""
-                                     << "30/100/50";
+                                     << "30.1/100/50";
         QTest::newRow("hwb's parts") << "{hwb.h} {hwb.w} {hwb.b}"
                                      << ""
-                                     << "30 0 0";
+                                     << "30.1 0 0";
         QTest::newRow("the name given") << "--{name}: {hex};"
                                         << "brand"
                                         << "--brand: #ff8000;";

@@ -328,9 +328,9 @@ private slots:
                              << ":root {\n  --brand-500: #ff8000;\n  --brand-2: #000000;\n  --brand-500-2: #ffffff;\n"
                                 "  --brand-500-x: #ff0000;\n  --grün-blau: #010203;\n}\n";
         QTest::newRow("tailwind") << PaletteForm::Tailwind << CssFormat::Oklch
-                                  << "@theme {\n  --color-brand-500: oklch(0.732 0.186 52.985);\n"
+                                  << "@theme {\n  --color-brand-500: oklch(0.7319 0.1858 52.9847);\n"
                                      "  --color-brand-2: oklch(0 0 0);\n  --color-brand-500-2: oklch(1 0 0);\n"
-                                     "  --color-brand-500-x: oklch(0.63 0.26 29.23);\n"
+                                     "  --color-brand-500-x: oklch(0.628 0.2577 29.2339);\n"
                                      "  --color-grün-blau: oklch(0.08 0.01 240.75);\n}\n";
         QTest::newRow("lines, names where CSS has them")
             << PaletteForm::Lines << CssFormat::Name << "#ff8000\nblack\nwhite\nred\n#010203\n";
@@ -429,7 +429,7 @@ private slots:
         QTest::newRow("lines") << QByteArray(
             "/* the list;\n*/#ff8000\r\nbrand: hsl(30 100% 50%)\n--accent: red; teal\n\nnot a colour\n")
                                << "x [0] | #ff8000 | #ff8000 brand | #ff0000 accent | #008080 | x.txt, line 6: \"not a "
-                                  "colour\" is not a color: unknown colour name 'not'";
+                                  "colour\" is not a color: unknown color name 'not'";
         QTest::newRow("gpl") << QByteArray("GIMP Palette\n1 2 3 a\n") << "x [0] | #010203 a";
         QTest::newRow("no colour") << QByteArray("a { color: red }") << "x.txt: holds no color that could be read";
         QTest::newRow("binary") << QByteArray("\x7F"

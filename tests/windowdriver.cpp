@@ -6,12 +6,15 @@
 
 #include <QStyleHints>
 
-WindowDriver::WindowDriver()
+WindowDriver::WindowDriver(const WindowDriver *sameUser)
+    : home(sameUser ? sameUser->home : ownHome.path())
 {
     // One font, one style and a steady cursor, so that the window renders the same every time.
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
     QApplication::setStyle(QStringLiteral("Fusion"));
     QGuiApplication::styleHints()->setCursorFlashTime(0);
+    qputenv("XDG_DATA_HOME", (home + QStringLiteral("/data")).toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home + QStringLiteral("/config")).toUtf8());
     window = std::make_unique<MainWindow>(toolkit);
     if (std::optional<LoadError> error = window->loadData())
         qFatal("start-up failed: %s", qPrintable(error->text()));
@@ -37,17 +40,23 @@ void WindowDriver::type(const char *fieldName, const QString &text)
     }
 }
 
-void WindowDriver::drag(QWidget *source, QWidget *target)
+void WindowDriver::drag(QWidget *source, QWidget *target, QPoint from, QPoint to)
 {
     // On the target itself, not on a child that covers its centre.
-    const QPoint centre = target->rect().center();
-    const QPoint onTarget = target->childAt(centre) ? QPoint(target->width() - 3, target->height() - 3) : centre;
-    toolkit.dropWindow = window.get();
-    toolkit.dropAt = target->mapTo(window.get(), onTarget);
+    if (target) {
+        const QPoint centre = target->rect().center();
+        const QPoint onTarget = !to.isNull() ? to
+            : target->childAt(centre)        ? QPoint(target->width() - 3, target->height() - 3)
+                                             : centre;
+        toolkit.dropWindow = target->window();
+        toolkit.dropAt = target->mapTo(target->window(), onTarget);
+    }
     // A drag starts once the pointer has moved the drag distance with the button held.
-    const QPoint from(2, source->height() / 2);
-    const QPoint moved = from + QPoint(QApplication::startDragDistance(), 0);
+    if (from.isNull())
+        from = QPoint(2, source->height() / 2);
     QTest::mousePress(source, Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(source, from + QPoint(1, 0));
+    const QPoint moved = from + QPoint(QApplication::startDragDistance() + 1, 0);
     QTest::mouseMove(source, moved);
     QTest::mouseRelease(source, Qt::LeftButton, Qt::NoModifier, moved);
     toolkit.dropWindow = nullptr;

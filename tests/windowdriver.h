@@ -11,6 +11,7 @@
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
@@ -25,8 +26,10 @@ inline const char *const fieldNames[9] = {
 class WindowDriver
 {
 public:
-    /// Starts the window on the shipped data, shown and active; fails the test if it cannot.
-    WindowDriver();
+    /// Starts the window on the shipped data, shown and active, with a user's data and settings
+    /// folder of its own (XDG_DATA_HOME, XDG_CONFIG_HOME), or the one of the user `sameUser`
+    /// drives, as a second start of the program finds it; fails the test if it cannot.
+    explicit WindowDriver(const WindowDriver *sameUser = nullptr);
 
     template <class T = QWidget> T *control(const char *name) const
     {
@@ -48,8 +51,9 @@ public:
     {
         QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, pos.isNull() ? widget->rect().center() : pos);
     }
-    /// Drags one control onto another with the left button.
-    void drag(QWidget *source, QWidget *target);
+    /// Drags one control onto another with the left button, from a point of the source and to a
+    /// point of the target (near their middles by default); without a target, out of the program.
+    void drag(QWidget *source, QWidget *target, QPoint from = {}, QPoint to = {});
     /// Sets the colour the way a user could: through the byte fields.
     void setColor(Rgb color);
     /// The current colour, as the sliders hold it.
@@ -58,6 +62,8 @@ public:
     /// Empty when every view shows `expected` and both flags are false; otherwise what differs.
     QString mismatch(Rgb expected) const;
 
+    QTemporaryDir ownHome; // before the window, which finds its folders there
+    QString home;
     RecordingToolkit toolkit;
     std::unique_ptr<MainWindow> window;
     ColorNameTable names;
@@ -67,9 +73,9 @@ public:
 
 // The reference pictures are drawn with DejaVu Sans; in another font every caption differs, so
 // the rows that compare pictures are skipped where it is missing.
-#define SKIP_WITHOUT_REFERENCE_FONT()                                                                                 \
+#define SKIP_WITHOUT_REFERENCE_FONT()                                                                                  \
     do {                                                                                                               \
-        if (QFontInfo(QApplication::font()).family() != QLatin1String("DejaVu Sans"))                                 \
+        if (QFontInfo(QApplication::font()).family() != QLatin1String("DejaVu Sans"))                                  \
             QSKIP("the reference pictures are drawn with DejaVu Sans, which is missing here (fonts-dejavu-core)");     \
     } while (false)
 

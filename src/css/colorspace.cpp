@@ -298,12 +298,14 @@ double deltaEOk(const Vector &oklabA, const Vector &oklabB)
 // The CSS gamut mapping: reduce the OKLCh chroma by halving until the clipped colour is
 // within a just noticeable difference of it. Clipping gamma-encoded or linear values is the
 // same, so the search stays in linear light. Gives gamma-encoded sRGB.
-Vector mapIntoSrgb(const Vector &xyz)
+Vector mapIntoSrgb(ColorSpace space, const Vector &v)
 {
+    const Vector xyz = toXyzD65(space, v);
     const Vector linear = xyzToSrgb * xyz;
     if (inLinearSrgbGamut(linear))
         return clipped(each(linear, toSrgb));
-    Vector lch = toPolar(xyzToOklab(xyz));
+    // The lightness is the colour's own where it has one: OKLab's 1 is white, not a hair below.
+    Vector lch = space == ColorSpace::Oklch ? v : toPolar(space == ColorSpace::Oklab ? v : xyzToOklab(xyz));
     if (lch[0] >= 1)
         return {1, 1, 1};
     if (lch[0] <= 0)
@@ -390,18 +392,17 @@ CssColor convert(const CssColor &color, ColorSpace target)
 Rgb toBytes(const CssColor &color)
 {
     Vector v;
-    std::ranges::transform(
-        color.c, color.missing, v.begin(), [](double c, bool missing) { return missing || std::isnan(c) ? 0 : c; });
-    // hsl() and hwb() are sRGB written otherwise: they are clamped into it, like rgb().
-    const bool legacy = color.space == ColorSpace::Hsl || color.space == ColorSpace::Hwb;
-    const Vector srgb = color.space == ColorSpace::Hsl ? hslToSrgb(v)
-        : color.space == ColorSpace::Hwb               ? hwbToSrgb(v)
-                                                       : v;
-    const Vector rgb = legacy || (color.space == ColorSpace::Srgb && inSrgbGamut(v))
-        ? clipped(srgb)
-        : mapIntoSrgb(toXyzD65(color.space, v));
+    std::ranges::transform(color.c, color.missing, v.begin(), [](double c, bool missing) {
+        return missing || std::isnan(c) ? 0 : std::clamp(c, -largestComponent, largestComponent);
+    });
+    // sRGB, hsl and hwb inside sRGB need no trip through XYZ.
+    const std::optional<Vector> srgb = throughSrgb(color.space, ColorSpace::Srgb, v);
+    const Vector rgb = srgb && inSrgbGamut(*srgb) ? clipped(*srgb) : mapIntoSrgb(color.space, v);
     // Rounded half up; the tiny allowance keeps a half that double arithmetic left a hair short.
-    const auto byte = [](double c) { return quint8(std::floor(std::clamp(c, 0.0, 1.0) * 255 + 0.5 + 1e-9)); };
+    const auto byte = [](double c) {
+        Q_ASSERT(std::isfinite(c));
+        return quint8(std::floor(std::clamp(c, 0.0, 1.0) * 255 + 0.5 + 1e-9));
+    };
     return {byte(rgb[0]), byte(rgb[1]), byte(rgb[2])};
 }
 

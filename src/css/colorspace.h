@@ -38,6 +38,10 @@ struct CssColor
 
 namespace ColorSpaces {
 
+/// Beyond a million, a component lies far outside every gamut: the reader and the byte
+/// conversion hold components within it, so that every conversion on the way stays finite.
+inline constexpr double largestComponent = 1e6;
+
 /// The index of the hue among the components, or nothing for a space without one.
 std::optional<int> hueIndex(ColorSpace space);
 

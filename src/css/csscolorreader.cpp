@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "css/csscolorreader.h"
 
+#include "css/cssmath.h"
+#include "css/csstokenizer.h"
 #include "css/namedcolors.h"
 #include "text/asciicase.h"
 
@@ -18,175 +20,7 @@
 
 namespace {
 
-// ---- Tokens ----
-
-struct Token
-{
-    enum class Type {
-        Ident,
-        Function,
-        Hash,
-        Number,
-        Percentage,
-        Dimension,
-        Comma,
-        Slash,
-        Open,
-        Close,
-        Delim,
-        End,
-        Bad
-    };
-    Type type = Type::End;
-    std::string_view text; // the name, the hash's digits, the unit, or the character
-    double value = 0;
-    bool spaceBefore = false;
-};
-
-bool isNameStart(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || uchar(c) >= 0x80;
-}
-bool isNameChar(char c)
-{
-    return isNameStart(c) || (c >= '0' && c <= '9') || c == '-';
-}
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-bool isSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
-// Splits a colour's text into CSS tokens; white space and comments only mark the token after them.
-class Tokenizer
-{
-public:
-    explicit Tokenizer(std::string_view text)
-        : text(text)
-    { }
-
-    Token next()
-    {
-        Token token;
-        token.spaceBefore = skipSpace();
-        if (at >= text.size())
-            return token;
-        const char c = text[at];
-        if (startsNumber())
-            return number(token);
-        if (isNameStart(c) || (c == '-' && at + 1 < text.size() && (isNameStart(text[at + 1]) || text[at + 1] == '-')))
-            return name(token);
-        ++at;
-        token.text = text.substr(at - 1, 1);
-        switch (c) {
-        case '#': {
-            const size_t start = at;
-            while (at < text.size() && isNameChar(text[at]))
-                ++at;
-            token.type = Token::Type::Hash;
-            token.text = text.substr(start, at - start);
-            return token;
-        }
-        case ',': token.type = Token::Type::Comma; return token;
-        case '/': token.type = Token::Type::Slash; return token;
-        case '(': token.type = Token::Type::Open; return token;
-        case ')': token.type = Token::Type::Close; return token;
-        case '+':
-        case '-':
-        case '*': token.type = Token::Type::Delim; return token;
-        default: token.type = Token::Type::Bad; return token;
-        }
-    }
-
-private:
-    bool skipSpace()
-    {
-        const size_t start = at;
-        while (at < text.size()) {
-            if (isSpace(text[at])) {
-                ++at;
-            } else if (text.substr(at, 2) == "/*") {
-                const size_t end = text.find("*/", at + 2);
-                at = end == std::string_view::npos ? text.size() : end + 2;
-            } else {
-                break;
-            }
-        }
-        return at > start;
-    }
-
-    bool startsNumber() const
-    {
-        size_t i = at;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-            ++i;
-        if (i < text.size() && text[i] == '.')
-            ++i;
-        return i < text.size() && isDigit(text[i]);
-    }
-
-    void skipDigits()
-    {
-        while (at < text.size() && isDigit(text[at]))
-            ++at;
-    }
-
-    Token number(Token token)
-    {
-        const size_t start = at;
-        if (text[at] == '+' || text[at] == '-')
-            ++at;
-        skipDigits();
-        if (at + 1 < text.size() && text[at] == '.' && isDigit(text[at + 1])) {
-            ++at;
-            skipDigits();
-        }
-        if (at + 1 < text.size() && (text[at] == 'e' || text[at] == 'E')) {
-            size_t e = at + 1;
-            if (e + 1 < text.size() && (text[e] == '+' || text[e] == '-'))
-                ++e;
-            if (e < text.size() && isDigit(text[e])) {
-                at = e;
-                skipDigits();
-            }
-        }
-        const char *first = text.data() + start + (text[start] == '+' ? 1 : 0);
-        if (std::from_chars(first, text.data() + at, token.value).ec == std::errc::result_out_of_range)
-            token.value = std::signbit(token.value) || text[start] == '-' ? -HUGE_VAL : HUGE_VAL;
-        token.type = Token::Type::Number;
-        if (at < text.size() && text[at] == '%') {
-            ++at;
-            token.type = Token::Type::Percentage;
-        } else if (at < text.size() && isNameStart(text[at])) {
-            const size_t unit = at;
-            while (at < text.size() && isNameChar(text[at]))
-                ++at;
-            token.type = Token::Type::Dimension;
-            token.text = text.substr(unit, at - unit);
-        }
-        return token;
-    }
-
-    Token name(Token token)
-    {
-        const size_t start = at;
-        while (at < text.size() && isNameChar(text[at]))
-            ++at;
-        token.text = text.substr(start, at - start);
-        token.type = Token::Type::Ident;
-        if (at < text.size() && text[at] == '(') {
-            ++at;
-            token.type = Token::Type::Function;
-        }
-        return token;
-    }
-
-    std::string_view text;
-    size_t at = 0;
-};
+using Token = CssToken;
 
 // ---- Values ----
 
@@ -211,9 +45,13 @@ std::optional<double> degreesOf(std::string_view unit)
     return std::nullopt;
 }
 
+// A part of the text in quotes: at most 60 of its characters, so that a message about a long
+// text stays a line.
 QString quoted(std::string_view text)
 {
-    return u'\'' + QString::fromUtf8(text.data(), qsizetype(text.size())) + u'\'';
+    constexpr qsizetype longest = 60;
+    const QString whole = QString::fromUtf8(text.data(), qsizetype(text.size()));
+    return u'\'' + (whole.size() > longest ? whole.left(longest) + u'\u2026' : whole) + u'\'';
 }
 
 QString describe(const Token &token)
@@ -249,9 +87,7 @@ struct FunctionForm
 // clang-format off
 constexpr FunctionForm functionForms[] = {
     {"rgb",   ColorSpace::Srgb,  {"r", "g", "b"}, {255, 255, 255}, true},
-    {"rgba",  ColorSpace::Srgb,  {"r", "g", "b"}, {255, 255, 255}, true},
     {"hsl",   ColorSpace::Hsl,   {"h", "s", "l"}, {0, 100, 100},   true},
-    {"hsla",  ColorSpace::Hsl,   {"h", "s", "l"}, {0, 100, 100},   true},
     {"hwb",   ColorSpace::Hwb,   {"h", "w", "b"}, {0, 100, 100},   false},
     {"lab",   ColorSpace::Lab,   {"l", "a", "b"}, {100, 125, 125}, false},
     {"lch",   ColorSpace::Lch,   {"l", "c", "h"}, {100, 150, 0},   false},
@@ -298,6 +134,11 @@ double normalizedHue(double degrees)
 
 // ---- The parser ----
 
+// No stylesheet nests colours or calculations this deep, and every level costs the reader's
+// stack (browsers stop somewhere too); no colour, comments and all, is this long.
+constexpr int deepestNesting = 32;
+constexpr qsizetype longestText = 10000;
+
 class Parser
 {
     Q_DECLARE_TR_FUNCTIONS(CssColorReader)
@@ -313,7 +154,7 @@ public:
     {
         std::optional<CssColor> color = parseColor();
         if (color && current.type != Token::Type::End)
-            return fail(tr("unexpected %1 after the colour").arg(describe(current)));
+            return fail(tr("unexpected %1 after the color").arg(describe(current)));
         return color;
     }
 
@@ -342,6 +183,19 @@ private:
         advance();
         return true;
     }
+    // A function or a parenthesis ends at its ")" or, left open, at the end of the text.
+    bool closed() { return current.type == Token::Type::End || take(Token::Type::Close); }
+
+    // Reads one more level of functions or parentheses, if the text is not already too deep.
+    template <class Read> auto nested(Read read) -> decltype(read())
+    {
+        if (depth == deepestNesting)
+            return fail(tr("functions and parentheses are nested more than %1 deep").arg(deepestNesting));
+        ++depth;
+        auto result = read();
+        --depth;
+        return result;
+    }
 
     std::optional<CssColor> parseColor()
     {
@@ -351,8 +205,8 @@ private:
         case Token::Type::Ident: return keywordColor(token.text);
         case Token::Type::Hash: return hexColor(token.text);
         case Token::Type::Function: return functionColor(token.text);
-        case Token::Type::End: return fail(tr("there is no colour"));
-        default: return fail(tr("%1 is not a colour").arg(describe(token)));
+        case Token::Type::End: return fail(tr("there is no color"));
+        default: return fail(tr("%1 is not a color").arg(describe(token)));
         }
     }
 
@@ -363,13 +217,13 @@ private:
         if (AsciiCase::equal(name, "transparent"))
             return CssColor{ColorSpace::Srgb, {0, 0, 0}, 0, {}};
         if (AsciiCase::equal(name, "currentcolor"))
-            return fail(tr("currentcolor depends on the page: it is the colour of the text around it"));
+            return fail(tr("currentcolor depends on the page: it is the color of the text around it"));
         for (std::string_view system : systemColors) {
             if (AsciiCase::equal(name, system))
                 return fail(
-                    tr("%1 is a system colour: it depends on the page and the reader's settings").arg(quoted(name)));
+                    tr("%1 is a system color: it depends on the page and the reader's settings").arg(quoted(name)));
         }
-        return fail(tr("unknown colour name %1").arg(quoted(name)));
+        return fail(tr("unknown color name %1").arg(quoted(name)));
     }
 
     std::optional<CssColor> hexColor(std::string_view digits)
@@ -384,7 +238,7 @@ private:
         const size_t n = digits.size();
         const auto channel = [&](size_t i) { return n <= 4 ? digit(i) * 17 : digit(2 * i) * 16 + digit(2 * i + 1); };
         if (n != 3 && n != 4 && n != 6 && n != 8)
-            return fail(tr("'#%1' is not a colour: a hexadecimal colour has 3, 4, 6 or 8 digits")
+            return fail(tr("'#%1' is not a color: a hexadecimal color has 3, 4, 6 or 8 digits")
                             .arg(QString::fromUtf8(digits.data(), qsizetype(digits.size()))));
         CssColor color = ColorSpaces::fromBytes({quint8(channel(0)), quint8(channel(1)), quint8(channel(2))});
         color.alpha = (n == 4 || n == 8) ? channel(3) / 255.0 : 1;
@@ -393,8 +247,17 @@ private:
 
     std::optional<CssColor> functionColor(std::string_view name)
     {
-        // Keywords belong to the relative colour that binds them, not to a colour read after it.
+        std::optional<CssColor> color = nested([&] { return colorOfFunction(name); });
+        // A relative colour's keywords end with it: a colour read after it has none.
         keywords.clear();
+        return color;
+    }
+
+    std::optional<CssColor> colorOfFunction(std::string_view name)
+    {
+        // rgba() and hsla() are rgb() and hsl() by other names.
+        if (AsciiCase::equal(name, "rgba") || AsciiCase::equal(name, "hsla"))
+            name.remove_suffix(1);
         for (const FunctionForm &form : functionForms) {
             if (AsciiCase::equal(name, form.name))
                 return formColor(form);
@@ -404,13 +267,14 @@ private:
         if (AsciiCase::equal(name, "color-mix"))
             return mixedColor();
         if (AsciiCase::equal(name, "light-dark"))
-            return fail(tr("light-dark() depends on the page's colour scheme"));
-        return fail(tr("%1() is not a colour function").arg(QString::fromUtf8(name.data(), qsizetype(name.size()))));
+            return fail(tr("light-dark() depends on the page's color scheme"));
+        return fail(tr("%1() is not a color function").arg(QString::fromUtf8(name.data(), qsizetype(name.size()))));
     }
 
-    // ---- Components and calc() ----
+    // ---- Components and calculations ----
 
-    // A component: a number, a percentage, an angle, none, calc(), or a keyword of a relative colour.
+    // A component: a number, a percentage, an angle, none, a math function, or a keyword of a
+    // relative colour.
     std::optional<Value> component()
     {
         if (takeIdent("none"))
@@ -420,6 +284,8 @@ private:
             value->v = 0; // NaN does not leave a calculation
         return value;
     }
+
+    static bool isMathFunction(std::string_view name) { return AsciiCase::equal(name, "calc") || CssMath::find(name); }
 
     std::optional<Value> term()
     {
@@ -442,20 +308,23 @@ private:
             }
             return fail(tr("%1 is not a component here").arg(quoted(token.text)));
         case Token::Type::Function:
-            if (AsciiCase::equal(token.text, "calc")) {
-                advance();
-                return calcGroup();
-            }
-            return fail(tr("%1 cannot stand for a component").arg(describe(token)));
+            if (!isMathFunction(token.text))
+                return fail(tr("%1 cannot stand for a component").arg(describe(token)));
+            advance();
+            return nested([&]() -> std::optional<Value> {
+                if (const CssMath::Function *function = CssMath::find(token.text))
+                    return mathFunction(*function);
+                return calcGroup(QStringLiteral("calc()"));
+            });
         default: return fail(tr("a component is missing before %1").arg(describe(token)));
         }
     }
 
-    std::optional<Value> calcGroup()
+    std::optional<Value> calcGroup(const QString &opening)
     {
         std::optional<Value> value = calcSum();
-        if (value && !take(Token::Type::Close))
-            return fail(tr("calc() is not closed before %1").arg(describe(current)));
+        if (value && !closed())
+            return fail(tr("%1 is not closed before %2").arg(opening, describe(current)));
         return value;
     }
 
@@ -502,7 +371,7 @@ private:
     std::optional<Value> calcValue()
     {
         if (take(Token::Type::Open))
-            return calcGroup();
+            return nested([&] { return calcGroup(QStringLiteral("'('")); });
         if (current.type == Token::Type::Ident) {
             constexpr double inf = std::numeric_limits<double>::infinity();
             constexpr std::pair<std::string_view, double> constants[]
@@ -516,21 +385,83 @@ private:
         return term();
     }
 
-    // ---- The functions ----
-
-    // The origin of a relative colour: its components become keywords in the function's space.
-    bool relativeOrigin(ColorSpace space, const std::array<std::string_view, 3> &names, double rgbScale)
+    // min(), round(), sin(), ...: the arguments up to the closing parenthesis, checked and computed.
+    std::optional<Value> mathFunction(const CssMath::Function &function)
     {
-        if (!takeIdent("from"))
-            return false;
-        if (const std::optional<CssColor> origin = parseColor())
-            bindKeywords(*origin, space, names, rgbScale);
+        const QString name = QLatin1String(function.name) + QStringLiteral("()");
+        CssMath::Rounding rounding = CssMath::Rounding::Nearest;
+        if (function.operation == CssMath::Operation::Round && current.type == Token::Type::Ident) {
+            if (const std::optional<CssMath::Rounding> strategy = CssMath::rounding(current.text)) {
+                advance();
+                if (!take(Token::Type::Comma))
+                    return fail(tr("round() needs a comma after its rounding strategy"));
+                rounding = *strategy;
+            }
+        }
+        std::vector<Value> arguments;
+        do {
+            const std::optional<Value> argument = calcSum();
+            if (!argument)
+                return std::nullopt;
+            arguments.push_back(*argument);
+        } while (take(Token::Type::Comma));
+        if (!closed())
+            return fail(tr("%1 is not closed before %2").arg(name, describe(current)));
+        if (!argumentsFit(function, name, arguments))
+            return std::nullopt;
+        std::vector<double> values;
+        for (const Value &argument : arguments) {
+            const bool radians
+                = function.arguments == CssMath::Arguments::NumberOrAngle && argument.unit == Unit::Angle;
+            values.push_back(radians ? argument.v * std::numbers::pi / 180 : argument.v);
+        }
+        const double result = CssMath::apply(function.operation, values, rounding);
+        switch (function.result) {
+        case CssMath::Result::OfArguments: return Value{arguments.front().unit, result};
+        case CssMath::Result::Number: return Value{Unit::Number, result};
+        case CssMath::Result::Angle: return Value{Unit::Angle, result * 180 / std::numbers::pi};
+        }
+        return std::nullopt;
+    }
+
+    bool argumentsFit(const CssMath::Function &function, const QString &name, const std::vector<Value> &arguments)
+    {
+        // Every function takes one value at least, and an empty list is no value: only the
+        // functions with a fixed count can be given too many or too few.
+        const int count = int(arguments.size());
+        if (function.most > 0 && (count < function.least || count > function.most)) {
+            if (function.least != function.most)
+                return fail(tr("%1 takes one or two values").arg(name)), false;
+            return fail(function.most == 1 ? tr("%1 takes one value").arg(name)
+                                           : tr("%1 takes %2 values").arg(name).arg(function.most)),
+                   false;
+        }
+        const auto all = [&](auto fits) { return std::ranges::all_of(arguments, fits); };
+        switch (function.arguments) {
+        case CssMath::Arguments::OneKind:
+            if (!all([&](const Value &v) { return v.unit == arguments.front().unit; }))
+                return fail(tr("%1 cannot take values of different kinds").arg(name)), false;
+            if (function.operation == CssMath::Operation::Round && count == 1 && arguments.front().unit != Unit::Number)
+                return fail(tr("round() needs a step to round a percentage or an angle")), false;
+            return true;
+        case CssMath::Arguments::NumberOrAngle:
+            if (!all([](const Value &v) { return v.unit == Unit::Number || v.unit == Unit::Angle; }))
+                return fail(tr("%1 takes a number or an angle").arg(name)), false;
+            return true;
+        case CssMath::Arguments::Numbers:
+            if (!all([](const Value &v) { return v.unit == Unit::Number; }))
+                return fail(tr("%1 takes plain numbers").arg(name)), false;
+            return true;
+        }
         return true;
     }
 
-    // A missing component of the origin counts as 0.
+    // ---- The functions ----
+
+    // The keywords of a relative colour: its origin's components in the function's space.
+    // What the origin lacks counts as 0.
     void bindKeywords(
-        const CssColor &origin, ColorSpace space, const std::array<std::string_view, 3> &names, double rgbScale)
+        const CssColor &origin, ColorSpace space, const std::array<std::string_view, 3> &names, double rgbScale = 1)
     {
         const CssColor inSpace = ColorSpaces::convert(origin, space);
         keywords.clear();
@@ -538,8 +469,11 @@ private:
             const double v = inSpace.missing[i] || std::isnan(inSpace.c[i]) ? 0 : inSpace.c[i];
             keywords.push_back({names[i], i == ColorSpaces::hueIndex(space) ? v : v * rgbScale});
         }
-        keywords.push_back({"alpha", inSpace.alphaMissing ? 0 : inSpace.alpha});
+        keywords.push_back({"alpha", originAlpha(inSpace)});
     }
+
+    // The alpha a relative colour takes when it gives none: its origin's, as the keyword alpha.
+    static double originAlpha(const CssColor &origin) { return origin.alphaMissing ? 0 : origin.alpha; }
 
     // The colour space named by the current token, taken; nothing for another word.
     const PredefinedSpace *takeSpace(std::span<const PredefinedSpace> spaces)
@@ -583,10 +517,8 @@ private:
             if (!parts.alpha)
                 return std::nullopt;
         }
-        if (!take(Token::Type::Close))
-            return fail(current.type == Token::Type::End
-                    ? tr("%1() is not closed").arg(QLatin1String(name))
-                    : tr("unexpected %1 in %2()").arg(describe(current), QLatin1String(name)));
+        if (!closed())
+            return fail(tr("unexpected %1 in %2()").arg(describe(current), QLatin1String(name)));
         if (parts.commas) {
             for (const Value &v : parts.c) {
                 if (v.unit == Unit::None)
@@ -598,9 +530,11 @@ private:
         return parts;
     }
 
-    // The alpha is read and checked, and the components clamped where CSS clamps them.
-    std::optional<CssColor> withAlpha(CssColor color, const std::optional<Value> &alpha)
+    // The alpha is read and checked, or taken from the origin, and the components clamped where
+    // CSS clamps them.
+    std::optional<CssColor> withAlpha(CssColor color, const std::optional<Value> &alpha, double given)
     {
+        color.alpha = given;
         color.alphaMissing = alpha && alpha->unit == Unit::None;
         if (alpha && alpha->unit == Unit::Angle)
             return fail(tr("the alpha cannot be an angle"));
@@ -612,12 +546,15 @@ private:
 
     std::optional<CssColor> formColor(const FunctionForm &form)
     {
-        const bool relative = relativeOrigin(form.space, form.keywords, form.space == ColorSpace::Srgb ? 255 : 1);
-        if (!reason.isEmpty())
-            return std::nullopt;
-        // rgba() and hsla() are rgb() and hsl() by other names.
-        const std::string_view name = form.name.substr(0, form.name.size() == 4 ? 3 : form.name.size());
-        const std::optional<Components> parts = components(name, form.legacy && !relative);
+        std::optional<CssColor> origin;
+        if (takeIdent("from")) {
+            origin = parseColor();
+            if (!origin)
+                return std::nullopt;
+            bindKeywords(*origin, form.space, form.keywords, form.space == ColorSpace::Srgb ? 255 : 1);
+        }
+        const std::string_view name = form.name;
+        const std::optional<Components> parts = components(name, form.legacy && !origin);
         if (!parts)
             return std::nullopt;
         CssColor color{form.space, {}, 1, {}};
@@ -635,14 +572,15 @@ private:
             if (v.unit == Unit::Angle)
                 return fail(tr("%1() takes an angle only for its hue").arg(QLatin1String(name)));
             // hsl() and hwb() keep their percentages as 0..100, like their numbers; rgb() is
-            // kept as 0..1, clamped.
+            // kept as 0..1, clamped only where it is written as such: a relative colour keeps
+            // what lies outside sRGB for the gamut mapping, as hsl() and hwb() always do.
             color.c[i] = v.unit == Unit::Percent ? v.v / 100 * form.percentOf[i] : v.v;
             if (form.space == ColorSpace::Srgb)
-                color.c[i] = std::clamp(color.c[i] / 255, 0.0, 1.0);
+                color.c[i] = origin ? color.c[i] / 255 : std::clamp(color.c[i] / 255, 0.0, 1.0);
         }
         if (parts->commas && !legacyUnitsAgree(form, parts->c))
             return std::nullopt;
-        return withAlpha(color, parts->alpha);
+        return withAlpha(color, parts->alpha, origin ? originAlpha(*origin) : 1);
     }
 
     bool legacyUnitsAgree(const FunctionForm &form, const std::array<Value, 3> &c)
@@ -657,7 +595,7 @@ private:
         return true;
     }
 
-    // What CSS clamps when it computes the colour.
+    // What CSS clamps when it computes the colour, and what lies far outside every gamut.
     static void clampComponents(CssColor &color)
     {
         auto &c = color.c;
@@ -676,7 +614,7 @@ private:
         default: break;
         }
         for (double &v : c)
-            v = std::isfinite(v) ? v : std::clamp(v, -1e6, 1e6);
+            v = std::clamp(v, -ColorSpaces::largestComponent, ColorSpaces::largestComponent);
     }
 
     std::optional<CssColor> predefinedColor()
@@ -689,12 +627,11 @@ private:
         }
         const PredefinedSpace *space = takeSpace(predefinedSpaces);
         if (!space)
-            return fail(tr("color() does not know the colour space %1").arg(describe(current)));
+            return fail(tr("color() does not know the color space %1").arg(describe(current)));
         if (origin) {
             const bool xyz = space->space == ColorSpace::XyzD50 || space->space == ColorSpace::XyzD65;
             bindKeywords(*origin, space->space,
-                xyz ? std::array<std::string_view, 3>{"x", "y", "z"} : std::array<std::string_view, 3>{"r", "g", "b"},
-                1);
+                xyz ? std::array<std::string_view, 3>{"x", "y", "z"} : std::array<std::string_view, 3>{"r", "g", "b"});
         }
         const std::optional<Components> parts = components("color", false);
         if (!parts)
@@ -707,7 +644,7 @@ private:
             color.missing[i] = v.unit == Unit::None;
             color.c[i] = v.unit == Unit::Percent ? v.v / 100 : v.v;
         }
-        return withAlpha(color, parts->alpha);
+        return withAlpha(color, parts->alpha, origin ? originAlpha(*origin) : 1);
     }
 
     // ---- color-mix() ----
@@ -717,51 +654,69 @@ private:
     std::optional<CssColor> mixedColor()
     {
         if (!takeIdent("in"))
-            return fail(tr("color-mix() begins with 'in' and a colour space"));
+            return fail(tr("color-mix() begins with 'in' and a color space"));
         const PredefinedSpace *space = takeSpace(mixingSpaces);
         if (!space)
             return fail(tr("color-mix() cannot mix in %1").arg(describe(current)));
-        HueMethod method = HueMethod::Shorter;
-        constexpr std::pair<std::string_view, HueMethod> methods[]
-            = {{"shorter", HueMethod::Shorter}, {"longer", HueMethod::Longer}, {"increasing", HueMethod::Increasing},
-                {"decreasing", HueMethod::Decreasing}};
-        for (const auto &[name, m] : methods) {
-            if (takeIdent(name)) {
-                if (!ColorSpaces::hueIndex(space->space))
-                    return fail(tr("%1 has no hue to interpolate").arg(quoted(space->name)));
-                if (!takeIdent("hue"))
-                    return fail(tr("color-mix() needs 'hue' after %1").arg(quoted(name)));
-                method = m;
-            }
-        }
+        const std::optional<HueMethod> method = hueMethod(*space);
+        if (!method)
+            return std::nullopt;
         if (!take(Token::Type::Comma))
-            return fail(tr("color-mix() needs a comma after its colour space"));
+            return fail(tr("color-mix() needs a comma after its color space"));
         std::optional<double> p1, p2;
         const std::optional<CssColor> first = mixPart(&p1);
         if (!first)
             return std::nullopt;
         if (!take(Token::Type::Comma))
-            return fail(tr("color-mix() needs a comma between its two colours"));
+            return fail(tr("color-mix() needs a comma between its two colors"));
         const std::optional<CssColor> second = mixPart(&p2);
         if (!second)
             return std::nullopt;
-        if (!take(Token::Type::Close))
-            return fail(tr("color-mix() mixes two colours; unexpected %1").arg(describe(current)));
-        return mix(*first, *second, p1, p2, space->space, method);
+        if (!closed())
+            return fail(tr("color-mix() mixes two colors; unexpected %1").arg(describe(current)));
+        return mix(*first, *second, p1, p2, space->space, *method);
     }
 
+    // One hue interpolation method at most, "shorter hue" where none is given.
+    std::optional<HueMethod> hueMethod(const PredefinedSpace &space)
+    {
+        constexpr std::pair<std::string_view, HueMethod> methods[]
+            = {{"shorter", HueMethod::Shorter}, {"longer", HueMethod::Longer}, {"increasing", HueMethod::Increasing},
+                {"decreasing", HueMethod::Decreasing}};
+        const auto named = [&]() -> const std::pair<std::string_view, HueMethod> * {
+            for (const auto &method : methods) {
+                if (current.type == Token::Type::Ident && AsciiCase::equal(current.text, method.first))
+                    return &method;
+            }
+            return nullptr;
+        };
+        const auto *method = named();
+        if (!method)
+            return HueMethod::Shorter;
+        advance();
+        if (!ColorSpaces::hueIndex(space.space))
+            return fail(tr("%1 has no hue to interpolate").arg(quoted(space.name)));
+        if (!takeIdent("hue"))
+            return fail(tr("color-mix() needs 'hue' after %1").arg(quoted(method->first)));
+        if (named())
+            return fail(tr("color-mix() takes one hue interpolation method"));
+        return method->second;
+    }
+
+    // A colour with its share before or after it. A share calculated is brought into 0% to
+    // 100%, as every calculation is into its range; one written plainly must lie there.
     std::optional<CssColor> mixPart(std::optional<double> *percentage)
     {
         const auto readPercentage = [&]() -> bool {
-            if (current.type != Token::Type::Percentage
-                && !(current.type == Token::Type::Function && AsciiCase::equal(current.text, "calc")))
+            const bool calculated = current.type == Token::Type::Function && isMathFunction(current.text);
+            if (current.type != Token::Type::Percentage && !calculated)
                 return true;
             const std::optional<Value> p = term();
             if (!p)
                 return false;
-            if (p->unit != Unit::Percent || p->v < 0 || p->v > 100)
-                return fail(tr("a colour's share in color-mix() is a percentage from 0% to 100%")), false;
-            *percentage = p->v;
+            if (p->unit != Unit::Percent || (!calculated && (p->v < 0 || p->v > 100)))
+                return fail(tr("a color's share in color-mix() is a percentage from 0% to 100%")), false;
+            *percentage = std::isnan(p->v) ? 0 : std::clamp(p->v, 0.0, 100.0);
             return true;
         };
         if (!readPercentage())
@@ -843,15 +798,25 @@ private:
         }
     }
 
-    Tokenizer tokens;
+    CssTokenizer tokens;
     Token current;
     std::vector<Keyword> keywords;
+    int depth = 0;
 };
+
+CssReading tooLong()
+{
+    return {false, {}, {},
+        QCoreApplication::translate("CssColorReader", "the text is longer than %1 characters: no color is so long")
+            .arg(longestText)};
+}
 
 } // namespace
 
 CssReading readCssColor(std::string_view text)
 {
+    if (text.size() > size_t(longestText))
+        return tooLong();
     Parser parser(text);
     const std::optional<CssColor> color = parser.whole();
     if (!color)
@@ -861,6 +826,8 @@ CssReading readCssColor(std::string_view text)
 
 CssReading readCssColor(const QString &text)
 {
+    if (text.size() > longestText) // before it is copied: UTF-8 is never shorter
+        return tooLong();
     const QByteArray utf8 = text.toUtf8();
     return readCssColor(std::string_view(utf8.constData(), size_t(utf8.size())));
 }

@@ -82,6 +82,22 @@ std::string compose(const Layout &layout, const std::array<double, 3> &values, i
     return text + ')';
 }
 
+// Whether the text stands for the colour itself, not a neighbour that rounds to it: its value
+// in sRGB, before any gamut mapping, lies within half a byte of each channel and clear of the
+// half, where readers that compute a little differently would part; and it reads back here.
+bool means(const std::string &text, Rgb color)
+{
+    const CssReading back = readCssColor(std::string_view(text));
+    if (!back.ok || back.bytes != color)
+        return false;
+    const std::array<double, 3> srgb = ColorSpaces::convert(back.color, ColorSpace::Srgb).c;
+    for (int i = 0; i < 3; ++i) {
+        if (!(std::abs(srgb[i] * 255 - color.component(i)) <= 0.5 - 1e-6))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 const char *nameOf(CssFormat format)
@@ -129,15 +145,11 @@ QString write(Rgb color, CssFormat format)
     if (const std::optional<int> hue = ColorSpaces::hueIndex(layout.space); hue && (grey || std::isnan(values[*hue])))
         values[*hue] = 0;
     // The nearest numbers first; where they miss, any mix of rounding down and up may hit.
-    const auto readsBack = [&](const std::string &text) {
-        const CssReading back = readCssColor(std::string_view(text));
-        return back.ok && back.bytes == color;
-    };
     std::string text;
     for (int decimals = 0; decimals <= 15; ++decimals) {
         for (int directions = -1; directions < 8; ++directions) {
             text = compose(layout, values, decimals, directions);
-            if (readsBack(text))
+            if (means(text, color))
                 return QString::fromLatin1(text.data(), qsizetype(text.size()));
         }
     }

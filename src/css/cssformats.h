@@ -8,8 +8,8 @@
 #include <array>
 #include <optional>
 
-// The texts a stylesheet takes for a colour, each the shortest that reads back as exactly
-// the same three bytes.
+// The texts a stylesheet takes for a colour, each the shortest that means the same three
+// bytes to any reader.
 enum class CssFormat { Hex, Rgb, Hsl, Hwb, Lab, Lch, Oklab, Oklch, DisplayP3, Name };
 
 namespace CssFormats {
@@ -22,9 +22,10 @@ const char *nameOf(CssFormat format);
 std::optional<CssFormat> named(QStringView name);
 
 /// The colour in the format: "#ff8000", "rgb(255 128 0)", "hsl(30 100% 50%)", ...; the
-/// fewest decimals, one count for all numbers of the text, that read back as the same bytes;
-/// no trailing zeros, no -0; hues in degrees in [0, 360), 0 for greys. The name format gives
-/// the colour's first CSS name, or an empty text.
+/// fewest decimals, one count for all numbers of the text, whose value in sRGB, with no gamut
+/// mapping, has each channel within half a byte of the colour's and at least a millionth of
+/// a byte clear of the half; no trailing zeros, no -0; hues in degrees in [0, 360), 0 for
+/// greys. The name format gives the colour's first CSS name, or an empty text.
 QString write(Rgb color, CssFormat format);
 
 /// "#rrggbb" in lower case, written straight into `out` (7 characters).

@@ -31,7 +31,7 @@ std::optional<LoadError> ColorNameTable::read(FieldReader &reader, const QString
     while (!reader.atEndBeforeRecord()) {
         if (entries.size() == capacity)
             return LoadError{fileName, reader.line(),
-                QCoreApplication::translate("LoadError", "holds more than %1 colour names, the most the table takes")
+                QCoreApplication::translate("LoadError", "holds more than %1 color names, the most the table takes")
                     .arg(capacity)};
         const QString name = *reader.readField();
         QString what;

@@ -86,7 +86,7 @@ std::optional<quint8> FieldReader::readComponent(QString *error)
 {
     const std::optional<QString> field = readField();
     if (!field) {
-        *error = QCoreApplication::translate("LoadError", "the file ends where a colour component was expected");
+        *error = QCoreApplication::translate("LoadError", "the file ends where a color component was expected");
         return std::nullopt;
     }
     bool isNumber = !field->isEmpty() && field->size() <= 3;
@@ -95,7 +95,7 @@ std::optional<quint8> FieldReader::readComponent(QString *error)
     const int value = isNumber ? field->toInt() : -1;
     if (value < 0 || value > 255) {
         *error = QCoreApplication::translate(
-            "LoadError", "\"%1\" is not a colour component (a whole number from 0 to 255)")
+            "LoadError", "\"%1\" is not a color component (a whole number from 0 to 255)")
                      .arg(field->left(40));
         return std::nullopt;
     }

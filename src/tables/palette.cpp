@@ -20,7 +20,7 @@ std::optional<LoadError> Palette::read(FieldReader &reader, int count, const QSt
     while (colors.size() < count) {
         if (reader.atEndBeforeRecord())
             return LoadError{fileName, reader.line(),
-                QCoreApplication::translate("LoadError", "ends after %n of its %1 colours", nullptr, int(colors.size()))
+                QCoreApplication::translate("LoadError", "ends after %n of its %1 colors", nullptr, int(colors.size()))
                     .arg(count)};
         QString what;
         const std::optional<Rgb> color = reader.readColor(&what);

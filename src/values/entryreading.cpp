@@ -40,34 +40,6 @@ double readRadixNumber(const QString &text, int base)
     return value;
 }
 
-// The power of ten of a number's first significant digit, from its text: [digits][.digits][E[sign]digits].
-// Only asked of numbers beyond a double's range, to tell the far too large from the far too small.
-long long decimalOrder(std::string_view number)
-{
-    const std::size_t exponentAt = number.find_first_of("eE");
-    const std::string_view mantissa = number.substr(0, exponentAt);
-    long long exponent = 0;
-    if (exponentAt != std::string_view::npos) {
-        const char *first = number.data() + exponentAt + 1;
-        const char *last = number.data() + number.size();
-        const bool negative = *first == '-';
-        first += (*first == '-' || *first == '+');
-        // An exponent beyond an int is still far beyond any mantissa's digits. Held there, adding
-        // the position of the first digit cannot overflow.
-        constexpr long long farBeyond = std::numeric_limits<int>::max();
-        if (std::from_chars(first, last, exponent).ec == std::errc::result_out_of_range || exponent > farBeyond)
-            exponent = farBeyond;
-        exponent = negative ? -exponent : exponent;
-    }
-    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
-    const std::size_t firstSignificant = mantissa.find_first_of("123456789");
-    if (firstSignificant == std::string_view::npos)
-        return std::numeric_limits<int>::min(); // all zeros
-    const auto position = firstSignificant < point ? static_cast<long long>(point - firstSignificant) - 1
-                                                   : -static_cast<long long>(firstSignificant - point);
-    return position + exponent;
-}
-
 double parseAsciiNumber(const QString &number)
 {
     std::string ascii = number.toStdString();
@@ -101,6 +73,32 @@ bool readLocaleNumber(const QString &text, const QLocale &locale, double *value)
 }
 
 } // namespace
+
+long long decimalOrder(std::string_view number)
+{
+    const std::size_t exponentAt = number.find_first_of("eE");
+    const std::string_view mantissa = number.substr(0, exponentAt);
+    long long exponent = 0;
+    if (exponentAt != std::string_view::npos) {
+        const char *first = number.data() + exponentAt + 1;
+        const char *last = number.data() + number.size();
+        const bool negative = *first == '-';
+        first += (*first == '-' || *first == '+');
+        // An exponent beyond an int is still far beyond any mantissa's digits. Held there, adding
+        // the position of the first digit cannot overflow.
+        constexpr long long farBeyond = std::numeric_limits<int>::max();
+        if (std::from_chars(first, last, exponent).ec == std::errc::result_out_of_range || exponent > farBeyond)
+            exponent = farBeyond;
+        exponent = negative ? -exponent : exponent;
+    }
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t firstSignificant = mantissa.find_first_of("123456789");
+    if (firstSignificant == std::string_view::npos)
+        return std::numeric_limits<int>::min(); // all zeros
+    const auto position = firstSignificant < point ? static_cast<long long>(point - firstSignificant) - 1
+                                                   : -static_cast<long long>(firstSignificant - point);
+    return position + exponent;
+}
 
 double readLenientDecimal(const QString &text)
 {

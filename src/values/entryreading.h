@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QString>
 #include <array>
+#include <string_view>
 
 // Reading typed component texts and writing percentage texts. Byte texts always use "."
 // as their point; percentage texts use the separator of the locale they are given.
@@ -36,6 +37,11 @@ QString percentText(quint8 component, const QLocale &locale);
 
 /// The whole part of a percentage text, read back in the locale and rounded down.
 int wholePercent(const QString &percentText, const QLocale &locale);
+
+/// The power of ten of the first significant digit of an unsigned decimal number's text,
+/// [digits][.digits][E[sign]digits]. Asked of numbers beyond a double's range, it tells the
+/// far too large (0 or more) from the far too small (below 0).
+long long decimalOrder(std::string_view number);
 
 /// The components a notation's three fields give, red, green, blue, on the byte scale and not
 /// yet whole: bytes read leniently, percentages in the locale, hexadecimal by their first and

@@ -7,6 +7,7 @@
 #include "help/infotext.h"
 #include "window/toolkit.h"
 
+#include <QEvent>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -40,6 +41,7 @@ MainMenus::MainMenus(Toolkit &toolkit, QMainWindow *window)
         }},
     };
     // clang-format on
+    window->installEventFilter(this);
     for (const Menu &m : menus) {
         QMenu *menu = window->menuBar()->addMenu(tr(m.caption));
         menu->setObjectName(QLatin1String(m.name));
@@ -75,8 +77,10 @@ void MainMenus::showAbout()
     about->activateWindow();
 }
 
-void MainMenus::closeAbout()
+bool MainMenus::eventFilter(QObject *, QEvent *event)
 {
-    if (about)
+    // The About window belongs to the main one: closing the main window ends the program.
+    if (event->type() == QEvent::Close && about)
         about->close();
+    return false;
 }

@@ -11,7 +11,7 @@ class QMenu;
 class Toolkit;
 
 // The main window's menu bar: "&File" with "E&xit", "&?" with "&Info" and "&About" (F1), and
-// the About window they open, one for the life of the program.
+// the About window they open, one for the life of the program, which closes with the main window.
 class MainMenus : public QObject
 {
     Q_OBJECT
@@ -23,7 +23,9 @@ public:
     /// A menu of the bar, by its object name ("mnuFile"), for commands added to it.
     QMenu *menu(const char *name) const;
     AboutWindow *aboutWindow() const { return about.get(); }
-    void closeAbout();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void showInfo();

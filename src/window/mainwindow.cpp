@@ -5,7 +5,7 @@
 #include "artwork/artwork.h"
 #include "css/csscolorreader.h"
 #include "css/typedcolor.h"
-#include "picking/pickhistory.h"
+#include "palettewindow/palettekeeper.h"
 #include "picking/screenpick.h"
 #include "widgets/picturebox.h"
 #include "window/controltable.h"
@@ -22,7 +22,6 @@
 #include "values/rangecheck.h"
 #include "values/twips.h"
 
-#include <QCloseEvent>
 #include <QFocusEvent>
 #include <QLayout>
 #include <QLineEdit>
@@ -84,6 +83,7 @@ MainWindow::MainWindow(Toolkit &toolkit, QWidget *parent)
     menus = new MainMenus(toolkit, this);
     createScreenPick();
     connectHandlers();
+    new PaletteKeeper(toolkit, this, menus->menu("mnuFile"));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     fields[0].edit->setFocus();
 }
@@ -126,8 +126,9 @@ void MainWindow::createScreenPick()
     const auto tell = [this](const QString &message) { toolkit.showMessage(message); };
     connect(screenPick, &ScreenPick::picked, this, &MainWindow::takeColor);
     connect(screenPick, &ScreenPick::kept, this, &MainWindow::takeColor); // the last one kept stays current
+    connect(screenPick, &ScreenPick::picked, this, &MainWindow::colorExchanged);
+    connect(screenPick, &ScreenPick::kept, this, &MainWindow::colorExchanged);
     connect(screenPick, &ScreenPick::failed, this, tell);
-    connect(new PickHistory(screenPick, PickHistory::Colors::Kept), &PickHistory::failed, this, tell);
 }
 
 void MainWindow::connectHandlers()
@@ -160,6 +161,8 @@ void MainWindow::connectSwatch()
     connect(swatchCommands, &SwatchCommands::currentColorNeeded, this, &MainWindow::applyPendingEdit);
     connect(swatchCommands, &SwatchCommands::textGiven, this, &MainWindow::takeCssText);
     new PreferencesCommand(toolkit, swatchCommands, menus->menu("mnuFile"), this);
+    connect(swatchCommands, &SwatchCommands::colorGiven, this, &MainWindow::takeColor);
+    connect(swatchCommands, &SwatchCommands::colorGivenOut, this, &MainWindow::colorExchanged);
     page = new SamplePage(toolkit, centralWidget(), swatch, dragDrop);
     connect(page, &SamplePage::currentColorNeeded, this, &MainWindow::applyPendingEdit);
     connect(page, &SamplePage::colorChosen, this, &MainWindow::takeSampleColor);
@@ -412,6 +415,7 @@ void MainWindow::pickColorFromDialog()
         return toolkit.showMessage(
             tr("Error %1 selecting color.\r\n%2").arg(result.errorNumber).arg(result.description));
     takeColor(result.color);
+    emit colorExchanged(result.color);
 }
 
 void MainWindow::pickFromScreen()
@@ -420,30 +424,17 @@ void MainWindow::pickFromScreen()
     screenPick->start(this);
 }
 
-bool MainWindow::isPickingFromScreen() const
-{
-    return screenPick->isOpen();
-}
-
 void MainWindow::takeCssText(const QString &text)
 {
     const CssReading reading = readCssColor(text.trimmed());
     if (!reading.ok)
         return toolkit.showMessage(noColorMessage(reading.reason));
     takeColor(reading.bytes);
+    emit colorExchanged(reading.bytes);
 }
 
 void MainWindow::takeColor(Rgb color)
 {
     outsideColor = color;
     updateColor(ColorSource::Outside);
-}
-
-// ---- Help and exit ----
-
-void MainWindow::closeEvent(QCloseEvent *event)
-{
-    // The About window belongs to the main one: closing the main window ends the program.
-    menus->closeAbout();
-    QMainWindow::closeEvent(event);
 }

@@ -23,7 +23,10 @@
 // The sample page (SamplePage) meets the current colour only through the swatch: it is told
 // the colour after each synchronisation, asks for a pending edit to be applied before it
 // uses it, and hands a part's colour back to become current.
+// The palettes the user keeps (PaletteKeeper) hear of each colour taken in from outside or given
+// out (colorExchanged), for History, and make a palette's colour current with takeColor.
 
+#include "picking/screenpick.h"
 #include "tables/referencetables.h"
 #include "values/colorsource.h"
 #include "window/mainmenus.h"
@@ -32,7 +35,6 @@
 #include <array>
 #include <optional>
 
-class AboutWindow;
 class QAction;
 class QLineEdit;
 class QScrollBar;
@@ -40,7 +42,6 @@ class QToolButton;
 struct NotationTexts;
 class SamplePage;
 class SamplePageDragDrop;
-class ScreenPick;
 class SwatchCommands;
 class Toolkit;
 
@@ -58,16 +59,25 @@ public:
 
     /// Makes the colour current, as a colour confirmed in the colour dialog does.
     void takeColor(Rgb color);
+    /// The colour every view shows; an edit still in its field is not in it yet.
+    Rgb currentColor() const { return sliderColor(); }
+    /// Applies an edit still in its field, as if the field were left. Every command that reads
+    /// or changes the current colour calls it first.
+    void applyPendingEdit();
 
     SamplePage *samplePage() const { return page; }
     bool isWritingViews() const { return writingViews; }
     bool hasPendingEdit() const { return editPending; }
     AboutWindow *aboutWindow() const { return menus->aboutWindow(); }
-    bool isPickingFromScreen() const;
+    bool isPickingFromScreen() const { return screenPick->isOpen(); }
+
+signals:
+    /// A colour taken in from outside (the colour dialog, a pick from the screen, a paste, a drop
+    /// from another program) or given out (a copy, a drag that another program took).
+    void colorExchanged(Rgb color);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     struct NotationField
@@ -95,9 +105,6 @@ private:
     Rgb sliderColor() const;
     void moveSlidersTogether(int value);
 
-    /// Applies an edit still in its field, as if the field were left. Every command that reads
-    /// or changes the current colour calls it first.
-    void applyPendingEdit();
     void markFieldEdited();
     void applyFieldEdit(const NotationField &field);
     void applyTypedName();

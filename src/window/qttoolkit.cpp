@@ -10,6 +10,9 @@
 #include <QColorDialog>
 #include <QCursor>
 #include <QDrag>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -94,13 +97,30 @@ QString QtToolkit::programFolder() const
     return QCoreApplication::applicationDirPath();
 }
 
-void QtToolkit::startDrag(QWidget *source, QMimeData *data)
+bool QtToolkit::startDrag(QWidget *source, QMimeData *data)
 {
     auto *drag = new QDrag(source);
     drag->setMimeData(data);
-    // A small image of what is dragged: the source's own colour.
+    // A small image of what is dragged: the colour carried, or the source's own.
     QPixmap image(16, 16);
-    image.fill(shownColor(source));
+    const QColor carried = qvariant_cast<QColor>(data->colorData());
+    image.fill(carried.isValid() ? carried : shownColor(source));
     drag->setPixmap(image);
-    drag->exec(Qt::CopyAction);
+    // Dropped on a widget of this program, the drag names it; dropped on another program, not.
+    return drag->exec(Qt::CopyAction) == Qt::CopyAction && !drag->target();
+}
+
+std::optional<QString> QtToolkit::askText(const QString &title, const QString &label, const QString &text)
+{
+    bool ok = false;
+    const QString answer
+        = QInputDialog::getText(QApplication::activeWindow(), title, label, QLineEdit::Normal, text, &ok);
+    return ok ? std::optional(answer) : std::nullopt;
+}
+
+QString QtToolkit::chooseFile(FileChoice choice, const QString &title, const QString &filter, const QString &suggested)
+{
+    QWidget *parent = QApplication::activeWindow();
+    return choice == FileChoice::Open ? QFileDialog::getOpenFileName(parent, title, suggested, filter)
+                                      : QFileDialog::getSaveFileName(parent, title, suggested, filter);
 }

@@ -6,7 +6,7 @@
 
 #include <QColor>
 
-// The real toolkit: Qt's message box, beep, colour dialog, clipboard and drag.
+// The real toolkit: Qt's message box, beep, colour dialog, clipboard, drag, text box and file dialogs.
 class QtToolkit : public Toolkit
 {
 public:
@@ -17,7 +17,10 @@ public:
     bool setClipboardColor(const QString &text, Rgb color) override;
     QString clipboardText() const override;
     QString programFolder() const override;
-    void startDrag(QWidget *source, QMimeData *data) override;
+    bool startDrag(QWidget *source, QMimeData *data) override;
+    std::optional<QString> askText(const QString &title, const QString &label, const QString &text) override;
+    QString chooseFile(
+        FileChoice choice, const QString &title, const QString &filter, const QString &suggested) override;
 
 private:
     static void releaseAfterPress(QWidget *control, Qt::MouseButtons buttons);

@@ -45,6 +45,14 @@ SamplePage::SamplePage(Toolkit &toolkit, QWidget *clientArea, QWidget *swatch, S
         else if (const Part *from = partOf(dragged); from && target == this->swatch)
             emit colorChosen(samples.*from->triple);
     });
+    // A palette's swatch dropped on a part gives it the swatch's colour, as the swatch gives its own.
+    connect(dragDrop, &SamplePageDragDrop::swatchDropped, this, [this](QWidget *target, Rgb color) {
+        if (const Part *part = partOf(target)) {
+            emit currentColorNeeded();
+            showColor(*part, color);
+            describe();
+        }
+    });
     // Out of the window, a part carries its colour as the swatch does, to another Rusket too.
     connect(dragDrop, &SamplePageDragDrop::dragStarting, this, [this](QWidget *dragged, QMimeData *data) {
         if (const Part *part = partOf(dragged))

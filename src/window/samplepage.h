@@ -19,9 +19,9 @@ class Toolkit;
 // The sample page: a background with a text, a link and a visited link, each with a colour of
 // its own. The swatch dropped on a part, or "Apply Current Color" in the page's menu, gives the
 // part the current colour; a part dropped on the swatch, or "Make This Color Current", hands
-// its colour back. The page's menu also copies the colours as CSS or HTML, draws the page as
-// readers with a colour-vision deficiency see it, and tells the contrast of each text on the
-// background, which every part's tooltip and description tell too.
+// its colour back. A swatch of the Palettes window dropped on a part gives it that colour. The page's menu also copies
+// the colours as CSS or HTML, draws the page as readers with a colour-vision deficiency see it, and tells the contrast
+// of each text on the background, which every part's tooltip and description tell too.
 class SamplePage : public QObject
 {
     Q_OBJECT

@@ -15,6 +15,7 @@
 namespace {
 
 const QString mimeType = QStringLiteral("application/x-rusket-sample-part");
+const QString swatchTag = QStringLiteral("@palette/"); // no control's name starts so
 
 QByteArray processTag()
 {
@@ -59,6 +60,31 @@ void SamplePageDragDrop::carryColor(QMimeData *data, Rgb color)
     const QColor carried(color.red, color.green, color.blue);
     data->setText(carried.name());
     data->setColorData(carried);
+}
+
+QMimeData *SamplePageDragDrop::swatchData(Rgb color, const QString &paletteId, int row)
+{
+    auto *data = new QMimeData;
+    data->setData(mimeType, processTag() + (swatchTag + QString::number(row) + u'/' + paletteId).toUtf8());
+    carryColor(data, color);
+    return data;
+}
+
+std::optional<std::pair<QString, int>> SamplePageDragDrop::draggedSwatch(const QMimeData *data)
+{
+    const QString name = draggedName(data);
+    if (!name.startsWith(swatchTag))
+        return std::nullopt;
+    const qsizetype slash = name.indexOf(u'/', swatchTag.size());
+    return std::pair(name.mid(slash + 1), name.mid(swatchTag.size(), slash - swatchTag.size()).toInt());
+}
+
+std::optional<Rgb> SamplePageDragDrop::swatchColor(const QMimeData *data)
+{
+    const QColor color = data ? qvariant_cast<QColor>(data->colorData()) : QColor();
+    if (!draggedSwatch(data) || !color.isValid())
+        return std::nullopt;
+    return Rgb{quint8(color.red()), quint8(color.green()), quint8(color.blue())};
 }
 
 QString SamplePageDragDrop::foreignText(const QWidget *target, const QMimeData *data) const
@@ -132,24 +158,29 @@ bool SamplePageDragDrop::followPress(QWidget *control, const QMouseEvent *mouse)
         pressed = nullptr;
         QMimeData *data = dragData(control);
         emit dragStarting(control, data);
-        toolkit.startDrag(control, data);
+        const QColor carried = qvariant_cast<QColor>(data->colorData());
+        if (toolkit.startDrag(control, data) && carried.isValid())
+            emit carriedOut({quint8(carried.red()), quint8(carried.green()), quint8(carried.blue())});
     }
     return true;
 }
 
-// A drag is welcome where it brings a part of this page or text this control reads; its drop
-// is then announced.
+// A drag is welcome where it brings a part of this page, a palette's swatch, or text this
+// control reads; its drop is then announced.
 void SamplePageDragDrop::takeDrag(QWidget *control, QDropEvent *drag)
 {
     QWidget *dragged = attachedNamed(draggedName(drag->mimeData()));
-    const QString text = dragged ? QString() : foreignText(control, drag->mimeData());
-    if (!dragged && text.isEmpty())
+    const std::optional<Rgb> swatch = dragged ? std::nullopt : swatchColor(drag->mimeData());
+    const QString text = dragged || swatch ? QString() : foreignText(control, drag->mimeData());
+    if (!dragged && !swatch && text.isEmpty())
         return drag->ignore();
     drag->acceptProposedAction();
     if (drag->type() != QEvent::Drop)
         return;
     if (dragged)
         emit dropped(dragged, control);
+    else if (swatch)
+        emit swatchDropped(control, *swatch);
     else
         emit textDropped(control, text);
 }

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QPoint>
 #include <QList>
+#include <optional>
+#include <utility>
 
 class QDropEvent;
 class QMimeData;
@@ -18,7 +20,8 @@ class Toolkit;
 // release, the Menu key or Shift+F10), for any number of controls: one rule for all of them. A
 // press is a click until the pointer moves the drag distance with the button held. The dragged
 // control is named in data private to this process, so another program's drag, another Rusket's
-// included, brings only its text or colour, and only to a control that takes them.
+// included, brings only its text or colour, and only to a control that takes them. A swatch of
+// the Palettes window is named so too, with its palette and place: every control here takes its colour.
 class SamplePageDragDrop : public QObject
 {
     Q_OBJECT
@@ -40,12 +43,21 @@ public:
     /// Makes a drag carry a colour to other programs: as "#rrggbb" text and as the colour itself.
     static void carryColor(QMimeData *data, Rgb color);
 
+    /// What a drag of a palette's swatch carries: its colour, and (in this process) where it is.
+    static QMimeData *swatchData(Rgb color, const QString &paletteId, int row);
+    /// The palette and place of the swatch a drag from this process carries, if it carries one.
+    static std::optional<std::pair<QString, int>> draggedSwatch(const QMimeData *data);
+
 signals:
     /// Before the drag starts; what it carries may be added to.
     void dragStarting(QWidget *dragged, QMimeData *data);
     void dropped(QWidget *dragged, QWidget *target);
     /// Text, or a colour written as "#rrggbb", dropped from elsewhere.
     void textDropped(QWidget *target, const QString &text);
+    /// A swatch of the Palettes window dropped here.
+    void swatchDropped(QWidget *target, Rgb color);
+    /// A colour dragged from here that another program took.
+    void carriedOut(Rgb color);
     void contextMenuRequested(QWidget *control, QPoint globalPos);
 
 protected:
@@ -55,6 +67,7 @@ private:
     bool followPress(QWidget *control, const QMouseEvent *mouse);
     QWidget *attachedNamed(const QString &name) const;
     QString foreignText(const QWidget *target, const QMimeData *data) const;
+    static std::optional<Rgb> swatchColor(const QMimeData *data);
     void takeDrag(QWidget *control, QDropEvent *drag);
 
     Toolkit &toolkit;

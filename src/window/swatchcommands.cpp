@@ -28,8 +28,11 @@ SwatchCommands::SwatchCommands(
     // Ctrl+C on the focused swatch copies its colour as #rrggbb and as the colour itself.
     auto *copyKey = new QShortcut(QKeySequence::Copy, swatch);
     copyKey->setContext(Qt::WidgetShortcut);
-    connect(copyKey, &QShortcut::activated, this,
-        [this] { this->toolkit.copyColor(preferences.writeDefault(currentColor()), current); });
+    connect(copyKey, &QShortcut::activated, this, [this] {
+        const Rgb color = currentColor();
+        if (this->toolkit.copyColor(preferences.writeDefault(color), color))
+            emit colorGivenOut(color);
+    });
 
     dragDrop->attach(swatch, true, true);
     connect(dragDrop, &SamplePageDragDrop::dragStarting, this, [this](QWidget *dragged, QMimeData *data) {
@@ -43,6 +46,13 @@ SwatchCommands::SwatchCommands(
         emit currentColorNeeded();
         emit textGiven(text);
     });
+    connect(dragDrop, &SamplePageDragDrop::swatchDropped, this, [this](QWidget *target, Rgb color) {
+        if (target != this->swatch)
+            return;
+        emit currentColorNeeded();
+        emit colorGiven(color);
+    });
+    connect(dragDrop, &SamplePageDragDrop::carriedOut, this, &SwatchCommands::colorGivenOut);
     connect(dragDrop, &SamplePageDragDrop::contextMenuRequested, this, [this](QWidget *control, QPoint globalPos) {
         if (control == this->swatch)
             menu->popup(globalPos);
@@ -68,8 +78,10 @@ QAction *SwatchCommands::addCopyEntry(const QString &form, const QString &name)
 {
     QAction *copy = copyAs->addAction(QString());
     copy->setObjectName(QStringLiteral("actCopyAs-") + name);
-    connect(copy, &QAction::triggered, this,
-        [this, form] { toolkit.copyText(preferences.write(current, form).value_or(ColorTemplate::Result{}).text); });
+    connect(copy, &QAction::triggered, this, [this, form] {
+        if (toolkit.copyText(preferences.write(current, form).value_or(ColorTemplate::Result{}).text))
+            emit colorGivenOut(current);
+    });
     return copy;
 }
 

@@ -16,8 +16,9 @@ class Toolkit;
 // What the swatch does besides showing the current colour: its menu (Pick from Screen, Paste
 // Color, Copy as: the CSS formats, hex in the user's style, then the user's templates), Ctrl+C
 // on it and what a drag of it carries out of the window (the default copy form and the colour
-// itself), Ctrl+V where the focus is in no text field, and text or a colour dropped on it from
-// another program.
+// itself), Ctrl+V where the focus is in no text field, text or a colour dropped on it from
+// another program, and a palette's swatch dropped on it. It tells of each colour given to another
+// program, for History.
 class SwatchCommands : public QObject
 {
     Q_OBJECT
@@ -37,6 +38,10 @@ signals:
     void currentColorNeeded();
     /// Text pasted or dropped on the swatch, to be read as a colour.
     void textGiven(const QString &text);
+    /// A palette's swatch dropped on the swatch: its colour is to become current.
+    void colorGiven(Rgb color);
+    /// A colour given to other programs: copied, or dragged from the swatch or a sample part to one.
+    void colorGivenOut(Rgb color);
 
 private:
     void createMenu(QAction *pick);

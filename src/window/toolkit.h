@@ -6,11 +6,13 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <optional>
 
 class QMimeData;
 class QWidget;
 
 enum class DialogOutcome { Confirmed, Cancelled, Failed };
+enum class FileChoice { Open, Save };
 
 // What the colour dialog reported: a confirmed colour, a cancel, or a failure.
 struct ColorDialogResult
@@ -42,8 +44,16 @@ public:
     virtual QString clipboardText() const = 0;
     /// The folder that holds the program file, where its data files are.
     virtual QString programFolder() const = 0;
-    /// Runs a drag of `data` (taken over) from `source` until it is dropped.
-    virtual void startDrag(QWidget *source, QMimeData *data) = 0;
+    /// Runs a drag of `data` (taken over) from `source` until it is dropped; true when another
+    /// program took it.
+    virtual bool startDrag(QWidget *source, QMimeData *data) = 0;
+    /// The modal box that asks for one line of text, showing `text` first; nothing when cancelled.
+    virtual std::optional<QString> askText(const QString &title, const QString &label, const QString &text) = 0;
+    /// The modal file dialog, for a file to read or to write (`suggested` names it first); empty
+    /// when cancelled. `filter` is in QFileDialog's form ("Palettes (*.gpl);;All files (*)").
+    virtual QString chooseFile(
+        FileChoice choice, const QString &title, const QString &filter, const QString &suggested = {})
+        = 0;
 
     /// Puts the text on the clipboard or, where it cannot, says so; false then.
     bool copyText(const QString &text) { return reportCopy(setClipboardText(text)); }

@@ -14,7 +14,7 @@ trap 'kill $APP_PID $XMESSAGE_PID $STRIPES_PID $PICK_PID $HOLDER_PID 2>/dev/null
 dpkg-deb -x "$2"/rusket_*.deb "$WORK/root" || exit 1
 PASSED=0 FAILED=0 APP_PID= XMESSAGE_PID= STRIPES_PID= PICK_PID= HOLDER_PID= SCALE=100 status=
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-export XDG_CONFIG_HOME=$WORK/config XDG_DATA_HOME=$WORK/data # the user's settings and History, the test's own
+export XDG_DATA_HOME=$WORK/data XDG_CONFIG_HOME=$WORK/config # the palettes and settings of a new user
 export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent # no desktop portal: picking reads the X11 screen
 
 # Control rectangles in twips from the client area's corner, frames added in.
@@ -186,6 +186,8 @@ CASES=(
     "scale 1.5: the crosshair on its pixel | xdotool key ctrl+shift+p sleep 1 mousemove 812 522 sleep 0.3; output=\$(crosshair); xdotool key Escape | output | 812 522"
     "scale 1.5: the keys go on from the pointer | click byteShow; xdotool mousemove 812 522 key ctrl+shift+p sleep 1 key Right Down Return sleep 0.5 | byteShow | rgb(45,11,50)"
     "Ctrl+C on the swatch: the color itself too | click hexShow; xdotool key Tab Tab Tab Tab ctrl+c sleep 0.5; output=\$(clipboard_color) | output | 2d2d 0b0b 3232 ffff"
+    "after a restart, History's first color by Return | kill \$APP_PID; finish; start $RUSKET; enter redByte 18; enter greenByte 52; enter blueByte 86; xdotool key ctrl+d; enter redByte 200; xdotool key alt+f sleep 0.3 key x; finish; start $RUSKET; xdotool key ctrl+l sleep 1 key Return sleep 0.3 | byteShow | rgb(200,52,86)"
+    "and the color added by Ctrl+D, by Tab and Return | xdotool key ctrl+l sleep 0.5 key Tab Return sleep 0.3 | byteShow | rgb(18,52,86)"
 )
 
 for row in "${CASES[@]}"; do
