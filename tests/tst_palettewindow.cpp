@@ -254,6 +254,9 @@ private slots:
         press(brand, Qt::Key_Return);
         VERIFY_VIEWS(*ui, Rgb({40, 50, 60}));
         QCOMPARE(brand->currentIndex().data(Qt::AccessibleTextRole).toString(), QStringLiteral("Ink, #28323c"));
+        QSettings(UserSettings::file(), QSettings::IniFormat).setValue("copy/defaultForm", "rgb");
+        press(brand, Qt::Key_C, Qt::ControlModifier); // in the form chosen for copies
+        QCOMPARE(ui->toolkit.clipboard, QStringLiteral("rgb(40 50 60)"));
 
         ui->toolkit.textAnswers = {QStringLiteral("Accent"), QStringLiteral("Base")};
         press(brand, Qt::Key_F2);

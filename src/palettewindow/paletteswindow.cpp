@@ -3,6 +3,7 @@
 #include "palettewindow/paletteswindow.h"
 
 #include "css/cssformats.h"
+#include "copying/copypreferences.h"
 #include "palettes/history.h"
 #include "palettes/paletteimport.h"
 #include "palettes/palettestore.h"
@@ -315,8 +316,10 @@ void PalettesWindow::makeCurrent()
 
 void PalettesWindow::copyColor()
 {
+    // In the form the user chose for copies, as the main window's swatch copies.
+    QSettings settings(UserSettings::file(), QSettings::IniFormat);
     if (const std::optional<PaletteEntry> entry = currentEntry())
-        toolkit.copyColor(CssFormats::write(entry->color, CssFormat::Hex), entry->color);
+        toolkit.copyColor(CopyPreferences::load(settings).writeDefault(entry->color), entry->color);
 }
 
 void PalettesWindow::renameColor()
