@@ -1451,8 +1451,9 @@ private slots:
             RecordingToolkit toolkit;
             CommandLinePick command(request, preferences, toolkit, outFile, errorFile);
             QPointer<ScreenGrabPicker> shown;
+            const bool opens = !steps.isEmpty(); // a lambda may not name a structured binding in every compiler
             command.screenPick()->setOverlayOpener([&]() -> ScreenGrabPicker * {
-                return steps.isEmpty() ? nullptr : shown = ScreenGrabPicker::showOver({{QRect(0, 0, 40, 30), screen}});
+                return !opens ? nullptr : shown = ScreenGrabPicker::showOver({{QRect(0, 0, 40, 30), screen}});
             });
             int ended = -1;
             connect(&command, &CommandLinePick::finished, this, [&](int got) { ended = got; });
