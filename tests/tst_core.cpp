@@ -413,7 +413,7 @@ private slots:
                 {"a CR LF across two reads is one line end", carriageReturnAtBlockEnd, "\n#ff0000\n", "", 0},
                 {"a blank line stays blank", "\nred\n \t\nlime\n", "\n#ff0000\n\n#00ff00\n", "", 0},
                 {"a long line is quoted in part", longLine, "\n", "aaaaaaaaaa\u2026'\n", 1},
-                {"a NUL is shown, not cut", QByteArray("\0\n", 2), "\n", "line 1: '\\x00' is not a", 1}};
+                {"a NUL is shown, not cut", QByteArray("re\0d\n", 5), "\n", "line 1: unknown color name 're\\x00d'", 1}};
         for (const auto &[name, input, output, errors, status] : rows) {
             const auto [written, complaints, exitStatus]
                 = converted(fmemopen(const_cast<char *>(input.data()), size_t(input.size()), "r"));

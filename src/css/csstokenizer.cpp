@@ -10,9 +10,12 @@
 
 namespace {
 
+// A NUL stands for U+FFFD, a letter beyond ASCII, as CSS reads it: it stays inside the name it
+// is in, so that a reason quotes the whole name.
 bool isNameStart(char c)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || static_cast<unsigned char>(c) >= 0x80;
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == '\0'
+        || static_cast<unsigned char>(c) >= 0x80;
 }
 bool isNameChar(char c)
 {
