@@ -779,6 +779,11 @@ private slots:
         shown->findChild<QLineEdit *>(QStringLiteral("txtTemplateText"))->setText("Color(0x{r.x}{g.x}{b.x})");
         shown->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
         QTRY_VERIFY(!shown);
+        shown = dialog(); // opens on what was kept
+        QCOMPARE(shown->findChild<QLabel *>(QStringLiteral("lblHexSample"))->text(), "The current color: F80");
+        QVERIFY(shown->findChild<QCheckBox *>(QStringLiteral("chkHexShort"))->isChecked());
+        shown->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
+        QTRY_VERIFY(!shown);
         ui->window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(ui->window.get()));
         QCOMPARE(QSettings(UserSettings::file(), QSettings::IniFormat).value("copy/defaultForm"), QVariant("Var"));

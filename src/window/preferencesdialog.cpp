@@ -63,13 +63,14 @@ QWidget *PreferencesDialog::createHexGroup()
     shortForm = named(new QCheckBox(tr("&Short form where it is exact (#f80)")), "chkHexShort");
     hexSample = named(new QLabel, "lblHexSample");
     hexSample->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Each box shows the kept style before any is heard: one toggled would read the others too.
+    upperCase->setChecked(edited.hex.upperCase);
+    hash->setChecked(edited.hex.hash);
+    shortForm->setChecked(edited.hex.shortForm);
     for (QCheckBox *box : {upperCase, hash, shortForm}) {
         layout->addWidget(box);
         connect(box, &QCheckBox::toggled, this, &PreferencesDialog::readHexStyle);
     }
-    upperCase->setChecked(edited.hex.upperCase);
-    hash->setChecked(edited.hex.hash);
-    shortForm->setChecked(edited.hex.shortForm);
     layout->addWidget(hexSample);
     return group;
 }
