@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTranslator>
@@ -356,9 +357,15 @@ private slots:
             QFile file(folder.filePath(name));
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
         }
-        openPalettes();
+        // Found as the File menu opens, they are told once it has closed, not over it.
+        QMenu *file = ui->window->findChild<QMenu *>(QStringLiteral("mnuFile"));
+        file->popup(ui->window->mapToGlobal(QPoint(0, 0)));
+        QTest::qWait(300);
+        QCOMPARE(ui->toolkit.messages.size(), 0);
+        file->close();
         QTRY_COMPARE(ui->toolkit.messages.size(), 1);
         QVERIFY(ui->toolkit.messages[0].contains("notes.gpl") && ui->toolkit.messages[0].contains("odd.gpl, line 4"));
+        openPalettes();
         library()->add(QStringLiteral("odd.gpl"), {{{7, 7, 7}, {}}}); // saved: the line stays, as a comment
         library()->record({8, 8, 8});
         QTest::qWait(400); // the watcher's reload after those saves
@@ -386,6 +393,14 @@ private slots:
         QVERIFY(odd.open(QIODevice::WriteOnly | QIODevice::Truncate) && odd.write("GIMP Palette\n9 9 9\n") > 0);
         odd.close();
         QTRY_COMPARE(colors("odd.gpl"), QList<Rgb>({{9, 9, 9}}));
+
+        // What is found as the program ends goes to standard error: no box holds up the end.
+        WindowDriver again(ui.get());
+        again.setColor({1, 2, 3});
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("notes\\.gpl"));
+        again.window->close();
+        QCOMPARE(again.toolkit.messages, QStringList());
+        QTRY_COMPARE(colors().value(0), Rgb({1, 2, 3}));
     }
 
     void exportInEachWay()

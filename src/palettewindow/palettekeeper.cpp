@@ -113,6 +113,7 @@ bool PaletteKeeper::eventFilter(QObject *watched, QEvent *event)
 // place and whether it was open are kept for the next start.
 void PaletteKeeper::atEnd()
 {
+    palettes->tellOnStandardError();
     if (startColor && window->currentColor() != *startColor)
         palettes->record(window->currentColor());
     const bool open = shown && shown->isVisible();

@@ -6,6 +6,7 @@
 #include "tables/usersettings.h"
 #include "window/toolkit.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileSystemWatcher>
 #include <QScopedValueRollback>
@@ -190,16 +191,30 @@ void PaletteLibrary::report(const QString &intro, const QList<LoadError> &proble
         const int more = int(lines.size()) - toldLines;
         lines = lines.mid(0, toldLines) << (more == 1 ? tr("... and 1 more.") : tr("... and %1 more.").arg(more));
     }
-    if (untold.isEmpty() && !telling)
-        QTimer::singleShot(0, this, &PaletteLibrary::tell);
     untold.append(intro + u'\n' + lines.join(u'\n'));
+    if (ending)
+        tell();
+    else if (untold.size() == 1 && !telling)
+        QTimer::singleShot(0, this, &PaletteLibrary::tell);
+}
+
+void PaletteLibrary::tellOnStandardError()
+{
+    ending = true;
+    tell();
 }
 
 void PaletteLibrary::tell()
 {
-    // A pick from the screen holds the keyboard while it shows over everything: a box now would
-    // hide under it or take its keys. It is told once the pick lets go.
-    if (QWidget::keyboardGrabber())
+    // Once the program ends no box is shown: what is left goes to standard error.
+    if (ending) {
+        for (const QString &paragraph : std::exchange(untold, {}))
+            qWarning().noquote() << paragraph;
+        return;
+    }
+    // A menu that is open, or a pick from the screen showing over everything, holds the keyboard:
+    // a box now would take the key meant for them or hide under them. It is told once they let go.
+    if (QWidget::keyboardGrabber() || QApplication::activePopupWidget())
         return QTimer::singleShot(100, this, &PaletteLibrary::tell);
     // What is found while a box is open is told in the next one, once this one is closed.
     const QScopedValueRollback busy(telling, true);

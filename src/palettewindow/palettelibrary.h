@@ -55,6 +55,8 @@ public:
     /// Tells the problems under the introduction, in one message with any others, once the event
     /// that found them is over.
     void report(const QString &intro, const QList<LoadError> &problems);
+    /// From now on, as the program ends, tells on standard error instead, at once.
+    void tellOnStandardError();
 
 signals:
     void changed();
@@ -73,4 +75,5 @@ private:
     QSet<QString> toldSaving; // History's save problems told already
     QStringList untold; // paragraphs of the next message
     bool telling = false; // a message is open
+    bool ending = false;
 };
