@@ -394,6 +394,21 @@ private slots:
         odd.close();
         QTRY_COMPARE(colors("odd.gpl"), QList<Rgb>({{9, 9, 9}}));
 
+        // A colour added while the file is broken is saved once it is mended.
+        const auto write = [&](const QByteArray &content) {
+            QVERIFY(odd.open(QIODevice::WriteOnly | QIODevice::Truncate) && odd.write(content) == content.size());
+            odd.close();
+        };
+        write("GIMP Palete\n9 9 9\n");
+        QTest::qWait(400);
+        library()->add(QStringLiteral("odd.gpl"), {{{5, 5, 5}, {}}});
+        write("GIMP Palette\n9 9 9\n");
+        const auto onDisk = [&] {
+            QFile file(odd.fileName());
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        QTRY_VERIFY(onDisk().contains("5   5   5"));
+
         // What is found as the program ends goes to standard error: no box holds up the end.
         WindowDriver again(ui.get());
         again.setColor({1, 2, 3});

@@ -245,6 +245,16 @@ std::optional<LoadError> PaletteStore::save(const QString &id, const UserPalette
     return std::nullopt;
 }
 
+QStringList PaletteStore::unsaved() const
+{
+    QStringList ids;
+    for (auto palette = stored.cbegin(); palette != stored.cend(); ++palette) {
+        if (palette->current != palette->known)
+            ids.append(palette.key());
+    }
+    return ids;
+}
+
 std::optional<LoadError> PaletteStore::create(const UserPalette &palette, QString *id)
 {
     const UserPalette created = GplFormat::cleaned(palette);

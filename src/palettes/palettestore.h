@@ -61,6 +61,9 @@ public:
     /// unsaved, and goes out with the next save.
     std::optional<LoadError> save(const QString &id, const UserPalette &changed);
 
+    /// The palettes with a change not saved yet, to be saved again once their files allow it.
+    QStringList unsaved() const;
+
     /// Writes a new palette under a file name of its own; `id` receives it.
     std::optional<LoadError> create(const UserPalette &palette, QString *id = nullptr);
 

@@ -61,6 +61,10 @@ void PaletteLibrary::load()
 void PaletteLibrary::reload()
 {
     const PaletteStore::Reload read = store.reload();
+    // A change that could not be saved, its file broken or out of reach, goes out once the file
+    // takes it again, so that what the window shows is what the next start finds.
+    for (const QString &id : store.unsaved())
+        saved(store.save(id, *store.palette(id)), true);
     watchFiles();
     if (read.changed)
         emit changed();
