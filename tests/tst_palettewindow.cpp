@@ -287,9 +287,15 @@ private slots:
 
         // Palettes made, renamed (not to a name taken), deleted and brought back; History cleared and back.
         ui->toolkit.textAnswers = {QStringLiteral("Second"), QStringLiteral("Brand")};
-        press(brand, Qt::Key_N, Qt::ControlModifier);
+        ui->window->activateWindow(); // made from its menu while the window is not active yet
+        QTRY_COMPARE(QApplication::activeWindow(), ui->window.get());
+        trigger(palettes, "actNewPalette");
+        palettes->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), palettes);
         const QString second = library()->ids().at(2);
         QCOMPARE(QApplication::focusWidget(), view(second));
+        press(view(second), Qt::Key_D, Qt::ControlModifier); // the new palette takes the colour
+        QCOMPARE(colors(second), QList<Rgb>({{1, 1, 1}}));
         trigger(palettes, "actRenamePalette");
         QTRY_COMPARE(ui->toolkit.messages.size(), 1);
         QVERIFY(ui->toolkit.messages[0].contains("another palette already has this name"));

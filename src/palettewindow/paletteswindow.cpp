@@ -262,11 +262,16 @@ bool PalettesWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::FocusIn)
         return QMainWindow::eventFilter(watched, event);
-    const QString id = static_cast<SwatchView *>(watched)->paletteModel()->id(); // the filter is on the views alone
+    activate(static_cast<SwatchView *>(watched)->paletteModel()->id()); // the filter is on the views alone
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// The palette the user last worked in is where Ctrl+D adds, here and in the main window.
+void PalettesWindow::activate(const QString &id)
+{
     if (id != lastActive)
         library->choose(id);
     lastActive = id;
-    return QMainWindow::eventFilter(watched, event);
 }
 
 QString PalettesWindow::activeId() const
@@ -294,8 +299,8 @@ void PalettesWindow::showSwatch(const QString &id, int row)
         return;
     if (row >= 0 && row < shown->paletteModel()->rowCount())
         shown->setCurrentIndex(shown->paletteModel()->index(row));
-    shown->setFocus();
-    lastActive = id;
+    shown->setFocus(); // in a window not active yet, the focus comes only once it is
+    activate(id);
     const QRect swatch = shown->visualRect(shown->currentIndex());
     const QPoint at = shown->viewport()->mapTo(scroller->widget(), swatch.isValid() ? swatch.center() : QPoint());
     scroller->ensureVisible(at.x(), at.y());

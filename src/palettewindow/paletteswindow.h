@@ -61,6 +61,7 @@ private:
     void refresh();
     Section &sectionFor(const QString &id);
     QString activeId() const;
+    void activate(const QString &id);
     /// The active palette's current swatch, if it has one.
     std::optional<int> currentRow() const;
     std::optional<PaletteEntry> currentEntry() const;
