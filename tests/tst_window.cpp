@@ -750,6 +750,12 @@ private slots:
         // a drag and Copy as give, and what the next start reads. Cancel keeps nothing.
         QMenu *file = ui->window->findChild<QMenu *>(QStringLiteral("mnuFile"));
         QCOMPARE(file->actions().size(), 6); // with the palettes' two commands
+        QSet<QChar> accessKeys; // each entry's own
+        for (const QAction *entry : file->actions()) {
+            if (!entry->isSeparator())
+                accessKeys.insert(entry->text().at(entry->text().indexOf(u'&') + 1).toLower());
+        }
+        QCOMPARE(accessKeys.size(), 4);
         QVERIFY(file->actions()[0]->objectName() == "mnuFilePreferences" && file->actions()[1]->isSeparator());
         ui->setColor({255, 136, 0});
         const auto dialog = [&] {

@@ -1134,7 +1134,7 @@ Vom Bildschirm aufnehmen: Rechtsklick oder Strg+Umschalt+P</translation>
     <context>
         <name>PreferencesCommand</name>
         <message>
-            <source>&amp;Preferences...</source>
+            <source>Pr&amp;eferences...</source>
             <translation>&amp;Einstellungen...</translation>
         </message>
         <message>

@@ -20,7 +20,7 @@ PreferencesCommand::PreferencesCommand(Toolkit &toolkit, SwatchCommands *swatch,
     QSettings settings(UserSettings::file(), QSettings::IniFormat);
     preferences = CopyPreferences::load(settings);
     swatch->setCopyPreferences(preferences);
-    auto *entry = new QAction(tr("&Preferences..."), fileMenu);
+    auto *entry = new QAction(tr("Pr&eferences..."), fileMenu);
     entry->setObjectName(QStringLiteral("mnuFilePreferences"));
     QAction *first = fileMenu->actions().value(0);
     fileMenu->insertAction(first, entry);
