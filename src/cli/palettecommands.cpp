@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/palettecommands.h"
 
+#include "palettes/history.h"
 #include "palettes/paletteimport.h"
 #include "palettes/palettestore.h"
 
@@ -40,8 +41,10 @@ CommandLineReply list(PaletteStore &store)
 CommandLineReply exportPalette(PaletteStore &store, const QString &name, PaletteForm form, const ColorWriting &writing)
 {
     const PaletteStore::Reload read = store.reload();
-    const QString id = store.idOf(name);
-    if (id.isEmpty())
+    QString id = store.idOf(name);
+    if (id.isEmpty() && name == History::shownName()) // the name the window shows, in the user's language
+        id = QLatin1String(History::fileName);
+    if (!store.palette(id))
         return withProblems(
             CommandLineReply::error(
                 1, QCoreApplication::translate("CommandLine", "rusket: there is no palette named '%1'.\n").arg(name)),

@@ -4,9 +4,15 @@
 
 #include "palettes/palettestore.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace History {
+
+QString shownName()
+{
+    return QCoreApplication::translate("History", "History");
+}
 
 void record(UserPalette &history, Rgb color)
 {

@@ -16,6 +16,9 @@ inline constexpr int capacity = 50;
 inline constexpr char fileName[] = "history.gpl";
 inline constexpr char paletteName[] = "History"; // as the file names it; a window may translate it
 
+/// The name the user sees, in the user's language; the command line takes it as well as the file's.
+QString shownName();
+
 /// Puts the colour first: an entry of that colour moves there with its name, else a new one
 /// comes in; past `capacity` the oldest drops off.
 void record(UserPalette &history, Rgb color);

@@ -100,7 +100,7 @@ const UserPalette *PaletteLibrary::palette(const QString &id)
 QString PaletteLibrary::shownName(const QString &id)
 {
     if (id == historyId)
-        return tr("History");
+        return History::shownName();
     const UserPalette *shown = palette(id);
     return shown ? shown->name : QString();
 }

@@ -188,6 +188,7 @@ CASES=(
     "Ctrl+C on the swatch: the color itself too | click hexShow; xdotool key Tab Tab Tab Tab ctrl+c sleep 0.5; output=\$(clipboard_color) | output | 2d2d 0b0b 3232 ffff"
     "after a restart, History's first color by Return | kill \$APP_PID; finish; start $RUSKET; enter redByte 18; enter greenByte 52; enter blueByte 86; xdotool key ctrl+d; enter redByte 200; xdotool key alt+f sleep 0.3 key x; finish; start $RUSKET; xdotool key ctrl+l sleep 1 key Return sleep 0.3 | byteShow | rgb(200,52,86)"
     "and the color added by Ctrl+D, by Tab and Return | xdotool key ctrl+l sleep 0.5 key Tab Return sleep 0.3 | byteShow | rgb(18,52,86)"
+    "History by its German name       | output=\$(first_line env -u DISPLAY LANGUAGE=de $RUSKET --export-palette Verlauf --as lines) | output | #c83456"
 )
 
 for row in "${CASES[@]}"; do
