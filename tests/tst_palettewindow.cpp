@@ -471,7 +471,10 @@ private slots:
 
     void remembersItsWindow()
     {
+        const QRect screen = ui->window->screen()->availableGeometry(); // the first time, within it
+        ui->window->move(screen.right() - 100, screen.bottom() - 100);
         PalettesWindow *palettes = openPalettes();
+        QVERIFY2(screen.contains(palettes->frameGeometry()), qPrintable(QDebug::toString(palettes->frameGeometry())));
         palettes->setGeometry(200, 150, 500, 300);
         ui->window->close(); // open at the end
         MainWindow again(ui->toolkit);

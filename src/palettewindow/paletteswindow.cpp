@@ -85,12 +85,16 @@ PalettesWindow::PalettesWindow(Toolkit &toolkit, PaletteLibrary *library, QWidge
     refresh();
     view(historyId)->setFocus(); // where the window opens
     if (!restoreGeometry(QSettings(UserSettings::file(), QSettings::IniFormat).value(geometryKey).toByteArray())) {
-        // The first time beside the main window, as far as the screen lets it.
-        const QRect screen = parent ? parent->screen()->availableGeometry() : QRect(0, 0, 440, 420);
-        resize(std::min(440, screen.width()), std::min(420, screen.height()));
+        // The first time beside the main window, as far as the screen lets it; the frame, not
+        // known before the window shows, is given room for (a scaled screen has few pixels).
+        constexpr QSize frame(16, 48);
+        const QRect screen = parent ? parent->screen()->availableGeometry() : QRect(QPoint(), QSize(440, 420) + frame);
+        resize(QSize(440, 420).boundedTo(screen.size() - frame));
         if (parent)
-            move(std::clamp(parent->frameGeometry().right() + 8, screen.left(), screen.right() - width()),
-                parent->frameGeometry().top());
+            move(std::clamp(
+                     parent->frameGeometry().right() + 8, screen.left(), screen.right() + 1 - frame.width() - width()),
+                std::clamp(
+                    parent->frameGeometry().top(), screen.top(), screen.bottom() + 1 - frame.height() - height()));
     }
 }
 
