@@ -515,6 +515,10 @@ private slots:
             many.append(PaletteEntry{{quint8(i), 0, 0}, {}});
         library()->add(id, many);
         QTRY_VERIFY(brand->height() > oneRow); // the rows wrap, and the palette grows
+        for (int width : {900, 200}) { // its rows at the width it has: no blank below them, none cut off
+            palettes->resize(width, 300);
+            QTRY_COMPARE(brand->height(), brand->heightForWidth(brand->width()));
+        }
     }
 
     void inGerman()

@@ -87,7 +87,9 @@ int SwatchView::heightForWidth(int width) const
 
 QSize SwatchView::sizeHint() const
 {
-    const int width = 12 * cellSize + 2 * frameWidth();
+    // The scroll area lays its rows out by their hints, not by their heights for a width: once
+    // laid out, the hint is the height of the rows at the width the view has.
+    const int width = testAttribute(Qt::WA_Resized) ? this->width() : 12 * cellSize + 2 * frameWidth();
     return {width, heightForWidth(width)};
 }
 
