@@ -1228,8 +1228,12 @@ Vom Bildschirm aufnehmen: Rechtsklick oder Strg+Umschalt+P</translation>
         <translation>Abgelehnt: %1</translation>
     </message>
     <message>
-        <source>Placeholders: {r} {g} {b} (with .f a fraction, .p a percentage, .x hex digits), a format such as {hex} or {oklch}, its parts such as {hsl.h}, and {name}.</source>
-        <translation>Platzhalter: {r} {g} {b} (mit .f als Bruch, .p als Prozent, .x als Hexziffern), ein Format wie {hex} oder {oklch}, seine Teile wie {hsl.h}, und {name}.</translation>
+        <source>Placeholders: {r} {g} {b} (with .f a fraction, .p a percentage,
+.x hex digits), a format such as {hex} or {oklch}, its parts
+such as {hsl.h}, and {name}.</source>
+        <translation>Platzhalter: {r} {g} {b} (mit .f als Bruch, .p als Prozent,
+.x als Hexziffern), ein Format wie {hex} oder {oklch},
+seine Teile wie {hsl.h}, und {name}.</translation>
     </message>
 </context>
 <context>

@@ -87,11 +87,12 @@ QWidget *PreferencesDialog::createTemplateGroup()
         QStringLiteral("<p>%1</p>")
             .arg(tr("Placeholders: %1").arg(ColorTemplate::placeholders().join(u' ')).toHtmlEscaped()));
     templateText->setPlaceholderText(QStringLiteral("Color({r}, {g}, {b})"));
-    auto *hint = named(new QLabel(tr("Placeholders: {r} {g} {b} (with .f a fraction, .p a percentage, .x hex "
-                                     "digits), a format such as {hex} or {oklch}, its parts such as {hsl.h}, "
-                                     "and {name}.")),
+    // Broken into lines by hand: a label that wraps itself is laid out a line short on some
+    // scaled screens, cutting its first and last lines.
+    auto *hint = named(new QLabel(tr("Placeholders: {r} {g} {b} (with .f a fraction, .p a percentage,\n"
+                                     ".x hex digits), a format such as {hex} or {oklch}, its parts\n"
+                                     "such as {hsl.h}, and {name}.")),
         "lblPlaceholders");
-    hint->setWordWrap(true);
     templateSample = named(new QLabel, "lblTemplateSample");
     templateSample->setWordWrap(true);
     templateSample->setTextInteractionFlags(Qt::TextSelectableByMouse);
