@@ -19,6 +19,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTranslator>
@@ -515,9 +516,15 @@ private slots:
             many.append(PaletteEntry{{quint8(i), 0, 0}, {}});
         library()->add(id, many);
         QTRY_VERIFY(brand->height() > oneRow); // the rows wrap, and the palette grows
-        for (int width : {900, 200}) { // its rows at the width it has: no blank below them, none cut off
+        for (int i = 0; i < 14; ++i)
+            library()->create({QStringLiteral("More %1").arg(i), many, 0, {}});
+        auto *scroller = palettes->findChild<QScrollArea *>();
+        for (int width : {900, 1250, 200}) { // its rows at the width it has: no blank below them, none cut off
             palettes->resize(width, 300);
             QTRY_COMPARE(brand->height(), brand->heightForWidth(brand->width()));
+            QTest::qWait(100); // the scroll area follows
+            const QWidget *last = view(library()->ids().constLast());
+            QVERIFY2(scroller->widget()->height() - last->geometry().bottom() < 20, qPrintable(QString::number(width)));
         }
     }
 

@@ -71,7 +71,7 @@ SwatchView::SwatchView(Toolkit &toolkit, PaletteModel *model, bool takesDrops, Q
     setDragEnabled(true);
     viewport()->setAcceptDrops(true); // where drops land; the view takes them
     setContextMenuPolicy(Qt::CustomContextMenu);
-    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
     connect(model, &QAbstractItemModel::modelReset, this, &QWidget::updateGeometry);
@@ -91,6 +91,12 @@ QSize SwatchView::sizeHint() const
     // laid out, the hint is the height of the rows at the width the view has.
     const int width = testAttribute(Qt::WA_Resized) ? this->width() : 12 * cellSize + 2 * frameWidth();
     return {width, heightForWidth(width)};
+}
+
+QSize SwatchView::minimumSizeHint() const
+{
+    const int frame = 2 * frameWidth();
+    return {cellSize + frame, cellSize + frame + 1};
 }
 
 void SwatchView::resizeEvent(QResizeEvent *event)

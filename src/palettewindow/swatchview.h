@@ -31,6 +31,9 @@ public:
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
     QSize sizeHint() const override;
+    /// One swatch: a list view's own minimum, room for scroll bars it never shows, would leave a
+    /// blank below the palettes in a wide window.
+    QSize minimumSizeHint() const override;
 
 signals:
     /// A drag that brings colours was dropped before `row` (-1: after the last swatch).
