@@ -156,7 +156,7 @@ Optionen:
                         {r} {g} {b} (mit .f als Bruch, .p als Prozent, .x als zwei
                         Hexziffern), {hex} {rgb} {hsl} ... {oklch}, die Teile eines
                         Formats wie {hsl.h} oder {oklch.l}, und {name}.
-  --list-palettes       Den Namen jeder Palette ausgeben, einen je Zeile, History zuerst.
+  --list-palettes       Den Namen jeder Palette ausgeben, einen je Zeile, Verlauf zuerst.
   --export-palette NAME Die Palette NAME in der Form ausgeben, die --as nennt.
   --as FORM             Mit --export-palette: css (Custom Properties), tailwind
                         (ein Tailwind-Theme), tokens (Design-Tokens), gpl (eine

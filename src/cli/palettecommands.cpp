@@ -33,8 +33,8 @@ CommandLineReply list(PaletteStore &store)
 {
     const PaletteStore::Reload read = store.reload();
     QString names;
-    for (const QString &id : store.ids())
-        names += store.palette(id)->name + u'\n';
+    for (const QString &id : store.ids()) // History by the name the window shows it by
+        names += (id == QLatin1String(History::fileName) ? History::shownName() : store.palette(id)->name) + u'\n';
     return withProblems(CommandLineReply::output(names), read.problems);
 }
 

@@ -189,6 +189,7 @@ CASES=(
     "after a restart, History's first color by Return | kill \$APP_PID; finish; start $RUSKET; enter redByte 18; enter greenByte 52; enter blueByte 86; xdotool key ctrl+d; enter redByte 200; xdotool key alt+f sleep 0.3 key x; finish; start $RUSKET; xdotool key ctrl+l sleep 1 key Return sleep 0.3 | byteShow | rgb(200,52,86)"
     "and the color added by Ctrl+D, by Tab and Return | xdotool key ctrl+l sleep 0.5 key Tab Return sleep 0.3 | byteShow | rgb(18,52,86)"
     "History by its German name       | output=\$(first_line env -u DISPLAY LANGUAGE=de $RUSKET --export-palette Verlauf --as lines) | output | #c83456"
+    "and listed by it                 | output=\$(first_line env -u DISPLAY LANGUAGE=de $RUSKET --list-palettes) | output | Verlauf"
 )
 
 for row in "${CASES[@]}"; do
