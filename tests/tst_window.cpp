@@ -90,8 +90,9 @@ QStringList cutOff(QWidget *window)
             room -= 2; // inside the frame
         } else if (auto *label = qobject_cast<QLabel *>(w); label && !label->wordWrap() && label->pixmap().isNull()) {
             static const QRegularExpression mnemonic(QStringLiteral("&(.)")); // shown without its &
-            needed = metrics.horizontalAdvance(
-                label->buddy() ? QString(label->text()).replace(mnemonic, "\\1") : label->text());
+            needed = metrics // its widest line
+                         .size(0, label->buddy() ? QString(label->text()).replace(mnemonic, "\\1") : label->text())
+                         .width();
         }
         if (needed > room)
             cut.append(QStringLiteral("%1 needs %2 of %3 pixels").arg(w->objectName()).arg(needed).arg(room));
