@@ -280,6 +280,8 @@ private slots:
         press(brand, Qt::Key_Home);
         press(brand, Qt::Key_Left, Qt::ControlModifier); // already the first: refused
         QCOMPARE(ui->toolkit.beeps, 2);
+        library()->change(id, [](UserPalette &palette) { palette.entries[1].name = QStringLiteral("Ink"); });
+        QCOMPARE(brand->currentIndex().row(), 0); // a change elsewhere leaves the first swatch current
         press(brand, Qt::Key_D, Qt::ControlModifier); // the current colour is there already
         ui->window->takeColor({1, 1, 1});
         press(brand, Qt::Key_D, Qt::ControlModifier);

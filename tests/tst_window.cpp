@@ -764,7 +764,8 @@ private slots:
             return ui->window->findChild<QDialog *>(QStringLiteral("dlgPreferences"));
         };
         QPointer<QDialog> shown = dialog();
-        QVERIFY(shown && shown->isVisible());
+        QVERIFY(
+            shown && shown->isVisible() && shown->findChild<QLabel *>(QStringLiteral("lblPlaceholders"))->isVisible());
         QCOMPARE(shown->findChild<QLabel *>(QStringLiteral("lblHexSample"))->text(), "The current color: #ff8800");
         shown->findChild<QCheckBox *>(QStringLiteral("chkHexUpper"))->click();
         shown->findChild<QCheckBox *>(QStringLiteral("chkHexHash"))->click();
